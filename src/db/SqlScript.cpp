@@ -128,10 +128,11 @@ void SqlScript::parse(const QString &s)
             continue;
         }
         if (QStringView(s).mid(i).startsWith(m_terminator)) {
+            const qsizetype end = i + m_terminator.size(); // before SET TERM changes it
             if (start >= 0)
                 take(s.mid(start, i - start).trimmed(), startLine);
             start = -1;
-            i += m_terminator.size();
+            i = end;
             continue;
         }
         if (start < 0) {
