@@ -11,7 +11,4 @@ inline constexpr char FileName[] = "p1.fdb";
 // reached through that Firebird server instead of the in-process engine.
 QString forExeDir(const QString &exeDir, const QString &server = {});
 
-// True for a plain file path that the in-process engine opens.
-bool isLocal(const QString &location);
-
 } // namespace DatabaseLocation
