@@ -1,0 +1,237 @@
+-- Reference books. Every book has the same shape; the validity interval
+-- (empty bound = open) is on every book so that any list may be filtered by it.
+-- Widths of NAME_RUS follow the program's fields; NAME_KAZ takes the same width,
+-- and CODE is 20 characters where no other width is needed (chosen: codes seen
+-- are at most 5 characters, OKED codes and the retirement reasons are wider).
+
+-- relation to the member recorded first; 1 = head of the household
+CREATE TABLE KPU_SPR_SROGD (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SROGD PRIMARY KEY (ID)
+);
+
+-- sex; 1 = male, 2 = female
+CREATE TABLE KPU_SPR_SPP (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SPP PRIMARY KEY (ID)
+);
+
+-- nationality; code "000" is never listed
+CREATE TABLE KPU_SPR_KN (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    ORDERBY    INTEGER,           -- display order of the nationality list
+    CONSTRAINT PK_KPU_SPR_KN PRIMARY KEY (ID)
+);
+
+-- level of education
+CREATE TABLE KPU_SPR_SUODH (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SUODH PRIMARY KEY (ID)
+);
+
+-- studying in an educational organisation
+CREATE TABLE KPU_SPR_SOOO (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SOOO PRIMARY KEY (ID)
+);
+
+-- position in employment
+CREATE TABLE KPU_SPR_PZ (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(100),
+    NAME_KAZ   VARCHAR(100),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_PZ PRIMARY KEY (ID)
+);
+
+-- source of means of subsistence
+CREATE TABLE KPU_SPR_SID (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SID PRIMARY KEY (ID)
+);
+
+-- marital status
+CREATE TABLE KPU_SPR_SOSTBR (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SOSTBR PRIMARY KEY (ID)
+);
+
+-- type of dwelling; 1 = one-flat individual house
+CREATE TABLE KPU_SPR_SPVOB (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SPVOB PRIMARY KEY (ID)
+);
+
+-- form of ownership of the dwelling
+CREATE TABLE KPU_SPR_VSZHP (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_VSZHP PRIMARY KEY (ID)
+);
+
+-- material of outer walls
+CREATE TABLE KPU_SPR_HW (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_HW PRIMARY KEY (ID)
+);
+
+-- situation of the house; 18120912 = empty or abandoned
+CREATE TABLE KPU_SPR_HS (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(50),
+    NAME_KAZ   VARCHAR(50),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_HS PRIMARY KEY (ID)
+);
+
+-- reason a dwelling left the register
+CREATE TABLE KPU_SPR_HR (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(500),
+    NAME_RUS   VARCHAR(100),
+    NAME_KAZ   VARCHAR(100),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_HR PRIMARY KEY (ID)
+);
+
+-- kind of trade premises
+CREATE TABLE KPU_SPR_SVTT (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(100),
+    NAME_KAZ   VARCHAR(100),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KPU_SPR_SVTT PRIMARY KEY (ID)
+);
+
+-- agricultural machinery
+CREATE TABLE SPR_TEHNIKA (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_SPR_TEHNIKA PRIMARY KEY (ID)
+);
+
+-- processing equipment
+CREATE TABLE SPR_OBOR (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_SPR_OBOR PRIMARY KEY (ID)
+);
+
+-- buildings for crop produce
+CREATE TABLE SPR_POSTR_RAST (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_SPR_POSTR_RAST PRIMARY KEY (ID)
+);
+
+-- buildings for livestock; 78 and 79 need no number of places
+CREATE TABLE SPR_POSTR_ZHIV (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_SPR_POSTR_ZHIV PRIMARY KEY (ID)
+);
+
+-- premises for farm machinery
+CREATE TABLE KFH_SPR_POSTR_TEH (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KFH_SPR_POSTR_TEH PRIMARY KEY (ID)
+);
+
+-- tanks for oil products
+CREATE TABLE KFH_SPR_POSTR_OIL (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(20),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KFH_SPR_POSTR_OIL PRIMARY KEY (ID)
+);
+
+-- OKED economic activity of farms
+CREATE TABLE KFH_SPR_OKED (
+    ID         INTEGER NOT NULL,
+    CODE       VARCHAR(50),
+    NAME_RUS   VARCHAR(400),
+    NAME_KAZ   VARCHAR(400),
+    DATE_BEGIN TIMESTAMP,
+    DATE_END   TIMESTAMP,
+    CONSTRAINT PK_KFH_SPR_OKED PRIMARY KEY (ID)
+);
