@@ -84,12 +84,12 @@ CREATE TABLE KPU_SRN2 (
 );
 CREATE INDEX IX_KPU_SRN2_CATAL ON KPU_SRN2 (ID_KPU_CATAL);
 
--- housing conditions; amenity flags BL_* are 0/1
+-- housing conditions; amenity flags BL_* are 0/1 (INTEGER, as the forms bind them)
 CREATE TABLE KPU_RZHF (
     ID                    INTEGER NOT NULL,
     ID_KPU_CATAL          INTEGER NOT NULL,
     IKD                   BIGINT,
-    FLAT_ID               INTEGER,
+    FLAT_ID               BIGINT,       -- its edit takes 16 digits, more than INTEGER holds
     AR                    VARCHAR(25),
     SPVOB_ID              INTEGER,
     IS_RETIRED            SMALLINT,
