@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <stdexcept>
+
+// A database error raised by the dataset layer, the work queries and the
+// script runner. what() carries the server's text (databaseText + " " +
+// driverText), which the application error handler matches against its
+// replacement table; nativeCode is Firebird's SQLCODE ("-803", "-530").
+class DatabaseError : public std::runtime_error
+{
+public:
+    DatabaseError(const QString &text, const QString &nativeCode = {});
+    QString text() const { return QString::fromUtf8(what()); }
+    QString nativeCode() const { return m_nativeCode; }
+
+private:
+    QString m_nativeCode;
+};
+
+// The one connection of the program and its transaction policy.
+//
+// Every completed user operation is committed at its end (one posted or
+// deleted record with its follow-up statements, one batch function), so a
+// power cut loses at most the operation in progress. An operation that fails
+// part-way is rolled back whole. Operations nest: only the outermost one owns
+// the transaction; an inner one is a savepoint, so an inner failure that the
+// outer operation handles undoes just the inner work.
+class DbSession
+{
+public:
+    explicit DbSession(const QString &connectionName);
+
+    QString connectionName() const { return m_connectionName; }
+    QSqlDatabase database() const;
+    bool inOperation() const { return m_depth > 0; }
+
+private:
+    friend class Operation;
+    void begin();            // throws DatabaseError
+    void finish(bool commit); // throws DatabaseError when a commit fails
+
+    QString m_connectionName;
+    int m_depth = 0;
+};
+
+// Scope of one operation:
+//
+//     Operation op(session);
+//     ... statements, dataset posts ...
+//     op.commit();           // leaving the scope without it rolls back
+class Operation
+{
+public:
+    explicit Operation(DbSession &session);
+    ~Operation();
+    Operation(const Operation &) = delete;
+    Operation &operator=(const Operation &) = delete;
+
+    void commit();
+
+private:
+    DbSession &m_session;
+    bool m_done = false;
+};
