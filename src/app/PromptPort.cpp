@@ -1,10 +1,16 @@
 #include "app/PromptPort.h"
 
 #include "app/Catalog.h"
+#include "app/ProgressWindow.h"
 
 QString PromptPort::programTitle()
 {
     return catalog(QStringLiteral("a25"));
+}
+
+std::unique_ptr<ProgressWindow> PromptPort::showProgress(const QString &text, QWidget *owner)
+{
+    return ShowProgressWindow(text, owner);
 }
 
 void PromptPort::showMessage(const QString &text)

@@ -4,7 +4,11 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class ProgressWindow;
 class QDialog;
+class QWidget;
 
 // Every message box, question, file dialog and modal exec() of the program
 // goes through one PromptPort, so a test can answer them from a script instead
@@ -52,6 +56,10 @@ public:
 
     // Runs the dialog modally; QDialog::Accepted or QDialog::Rejected.
     virtual int exec(QDialog &dialog) = 0;
+
+    // The progress window of batch functions (ShowProgressWindow), reached
+    // through the port so that a test sees what was shown and that it closed.
+    virtual std::unique_ptr<ProgressWindow> showProgress(const QString &text, QWidget *owner);
 
     // --- the usual boxes; the texts are shown exactly as given
     void showMessage(const QString &text);  // program title, no icon, OK

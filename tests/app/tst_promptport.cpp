@@ -1,3 +1,4 @@
+#include "app/ProgressWindow.h"
 #include "app/QtPromptPort.h"
 #include "support/ScriptedPromptPort.h"
 
@@ -97,6 +98,7 @@ private slots:
     void execClickThroughDialogsOwnLogic();
     void execRejected();
     void execWithoutScriptIsAFailure();
+    void progressWindowsRecorded();
 
     void qtPortShowsTextsAsGiven();
     void qtPortEscapeAnswersCancel();
@@ -259,6 +261,21 @@ void TestPromptPort::execWithoutScriptIsAFailure()
     QCOMPARE(failures.size(), 1);
     QVERIFY(failures[0].contains(QStringLiteral("Период для работы")));
     QCOMPARE(dialog.shown, 0);
+}
+
+void TestPromptPort::progressWindowsRecorded()
+{
+    ScriptedPromptPort port;
+    QWidget owner;
+    owner.resize(400, 300);
+    {
+        const auto progress = port.showProgress(QStringLiteral("Идет обработка данных. Подождите, пожалуйста..."), &owner);
+        QVERIFY(progress && progress->isVisible());
+        QCOMPARE(port.openProgressWindows(), 1);
+    }
+    QCOMPARE(port.openProgressWindows(), 0);
+    QCOMPARE(port.progressTexts(),
+             QStringList{QStringLiteral("Идет обработка данных. Подождите, пожалуйста...")});
 }
 
 void TestPromptPort::qtPortShowsTextsAsGiven()

@@ -1,5 +1,7 @@
 #include "support/ScriptedPromptPort.h"
 
+#include "app/ProgressWindow.h"
+
 #include <QDialog>
 #include <QtGlobal>
 
@@ -85,6 +87,7 @@ void ScriptedPromptPort::clearRecord()
     m_messages.clear();
     m_fileRequests.clear();
     m_problems.clear();
+    m_progressTexts.clear();
     m_execCount = 0;
 }
 
@@ -160,4 +163,24 @@ int ScriptedPromptPort::exec(QDialog &dialog)
         return dialog.result();
     dialog.done(scripted);
     return scripted;
+}
+
+std::unique_ptr<ProgressWindow> ScriptedPromptPort::showProgress(const QString &text,
+                                                                 QWidget *owner)
+{
+    // A real window (offscreen in tests): it neither blocks nor waits for input.
+    m_progressTexts << text;
+    auto window = PromptPort::showProgress(text, owner);
+    m_progressWindows << QPointer<ProgressWindow>(window.get());
+    return window;
+}
+
+int ScriptedPromptPort::openProgressWindows() const
+{
+    int open = 0;
+    for (const auto &w : m_progressWindows) {
+        if (w)
+            ++open;
+    }
+    return open;
 }

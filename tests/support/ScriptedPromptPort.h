@@ -3,6 +3,7 @@
 #include "app/PromptPort.h"
 
 #include <QList>
+#include <QPointer>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
@@ -60,6 +61,9 @@ public:
     Message lastMessage() const; // a default Message when none was shown
     const QList<FileRequest> &fileRequests() const { return m_fileRequests; }
     int execCount() const { return m_execCount; }
+    // Texts of the progress windows shown, in order, and how many are still open.
+    const QStringList &progressTexts() const { return m_progressTexts; }
+    int openProgressWindows() const;
     const QStringList &problems() const { return m_problems; }
 
     int pendingAnswers() const { return m_answers.size(); }
@@ -76,6 +80,7 @@ public:
     QString saveFileName(const QString &caption, const QString &dir,
                          const QString &filter) override;
     int exec(QDialog &dialog) override;
+    std::unique_ptr<ProgressWindow> showProgress(const QString &text, QWidget *owner) override;
 
 private:
     void fail(const QString &problem);
@@ -88,6 +93,8 @@ private:
     QList<Message> m_messages;
     QList<FileRequest> m_fileRequests;
     QStringList m_problems;
+    QStringList m_progressTexts;
+    QList<QPointer<ProgressWindow>> m_progressWindows;
     int m_execCount = 0;
     FailureHandler m_fail;
 };
