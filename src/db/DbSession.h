@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -13,6 +15,8 @@ class DatabaseError : public std::runtime_error
 {
 public:
     DatabaseError(const QString &text, const QString &nativeCode = {});
+    // text() and nativeErrorCode() of a driver error.
+    explicit DatabaseError(const QSqlError &error);
     QString text() const { return QString::fromUtf8(what()); }
     QString nativeCode() const { return m_nativeCode; }
 
@@ -44,6 +48,8 @@ private:
 
     QString m_connectionName;
     int m_depth = 0;
+    QStringList m_savepoints; // of the inner operations, innermost last
+    quint64 m_savepointCounter = 0;
 };
 
 // Scope of one operation:
