@@ -37,7 +37,7 @@ SET TERM ^ ;
 EXECUTE BLOCK AS
     DECLARE t VARCHAR(63);
     DECLARE g VARCHAR(63);
-    DECLARE assign VARCHAR(200);
+    DECLARE assign VARCHAR(1000);
 BEGIN
     FOR SELECT TRIM(r.RDB$RELATION_NAME)
           FROM RDB$RELATIONS r
@@ -57,7 +57,11 @@ BEGIN
                   'KFH_CATAL', 'KFH_SOSTAV', 'KFH_MONEY', 'KFH_POSTR_TEH', 'KFH_POSTR_OIL')) THEN
             assign = 'BEGIN ' || assign || ' END';
         ELSE
-            assign = 'BEGIN IF (NEW.ID IS NULL) THEN ' || assign || ' END';
+            -- A given ID moves the generator past it, so that a later row
+            -- without an ID never collides with one the file brought.
+            assign = 'BEGIN IF (NEW.ID IS NULL) THEN ' || assign
+                || ' ELSE IF (NEW.ID > GEN_ID(' || g || ', 0)) THEN NEW.ID = GEN_ID(' || g
+                || ', NEW.ID - GEN_ID(' || g || ', 0)); END';
         EXECUTE STATEMENT
             'CREATE TRIGGER ' || t || '_BI FOR ' || t || ' ACTIVE BEFORE INSERT POSITION 0 AS ' || assign;
     END
