@@ -14,6 +14,7 @@
 #include <exception>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -41,8 +42,10 @@ const char demoUsageText[] =
     "  --seed S         random seed, 0..4294967295 (default 1); the same seed\n"
     "                   gives the same okrug\n"
     "\n"
-    "Login to the demo database: the password is not settled yet; this text\n"
-    "will name it once the demo data sets one.\n";
+    "Login to the demo database: any login of three or more characters with\n"
+    "the password Demo2024!\n";
+static_assert(std::string_view(DemoOkrug::Password) == "Demo2024!",
+              "the demo help names the demo password");
 
 void print(FILE *to, const QString &text)
 {
