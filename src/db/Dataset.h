@@ -25,6 +25,8 @@ struct Abort
 // Raised by the dataset layer itself; the texts begin with the fragments the
 // application error handler replaces ("Cannot modify", "Cannot delete",
 // "Cannot ref"), so a section made read-only reports the catalog message.
+// A value that does not convert to its field's type says "'abc' is not a
+// valid floating point value" (or "integer value", "date", ...).
 class DatasetError : public std::runtime_error
 {
 public:
@@ -38,7 +40,9 @@ enum class DatasetState { Inactive, Browse, Edit, Insert };
 // its value as read (so modify and delete address the row by ":OLD_ID").
 // An insert that ends in "returning ..." stores the returned columns into the
 // new row (the database assigns ID). Refresh rereads one row by ":ID" after
-// every post, so values the database fills (dates of actuality) show at once.
+// every post, so values the database fills (dates of actuality) show at once;
+// when it finds no row the post fails with "Cannot refresh ...". A name that
+// is no field is taken from the dataset's parameters (setParam).
 struct StatementSet
 {
     QString insertSql;
@@ -78,8 +82,12 @@ private:
 // before/after handlers do.
 //
 // Values: NULL is an invalid QVariant; NUMERIC columns are Decimal with the
-// column's scale; INTEGER and SMALLINT int; BIGINT qlonglong; texts QString;
-// DATE QDate; TIMESTAMP QDateTime.
+// column's scale; INTEGER and SMALLINT int; BIGINT qlonglong; texts QString
+// (an empty text is stored as NULL); DATE QDate; TIMESTAMP QDateTime.
+//
+// Moving to another row (navigation, refresh, append) while a row is being
+// edited first posts it when a value was set, or cancels it otherwise; a
+// failed post stops the move. close() and a new open() discard the editing.
 class Dataset : public QObject
 {
     Q_OBJECT
@@ -106,12 +114,15 @@ public:
     // same ID (or the same position when there is no ID field).
     void refresh();
 
-    // --- navigation; moves run the after-scroll handler unless it is held
+    // --- navigation; first, prior, next, last, moveTo and a successful locate
+    // run the after-scroll handler unless it is held (also when the row stays
+    // the same); so do open(), append(), remove() and the cancel of a new row
     int recordCount() const;
     int recNo() const; // current row from 0; -1 when empty
     bool isEmpty() const { return recordCount() == 0; }
-    bool bof() const;  // at the first row (or empty), or a prior() tried to pass it
-    bool eof() const;  // at the last row (or empty), or a next() tried to pass it
+    // The classic loop "first(); while (!eof()) { ...; next(); }" visits every row:
+    bool bof() const;  // empty, or after open()/first(), or a prior() found no row before
+    bool eof() const;  // empty, or after last(), or a next() found no row after
     void first();
     void prior();
     void next();
@@ -123,12 +134,12 @@ public:
     DatasetState state() const;
     bool isEditing() const; // Edit or Insert
     void append();          // a new empty row at the end, state Insert
-    void edit();            // state Edit; DatasetError "Cannot modify ..." when read-only
+    void edit();            // state Edit (nothing on an empty dataset); "Cannot modify ..." when read-only
     void post();            // writes the row; Abort or DatabaseError leave it in editing
     void cancel();          // discards the input; a new row disappears
     void remove();          // deletes the current row; "Cannot delete ..." when read-only
 
-    // --- fields of the current row
+    // --- fields of the current row (a name that is no field throws DatasetError)
     QList<FieldInfo> fields() const;
     bool hasField(const QString &name) const;
     FieldInfo field(const QString &name) const;
@@ -142,6 +153,12 @@ public:
 
     // Any row, for grids; does not move the current row.
     QVariant valueAt(int row, const QString &field) const;
+
+    // A widget that keeps typed text until the user leaves it registers a
+    // writer here; every writer runs before a post (and before a move decides
+    // between post and cancel), so a save by shortcut keeps the text. A writer
+    // may throw (invalid input stops the post). It is dropped with `owner`.
+    void addInputWriter(QObject *owner, std::function<void()> write);
 
     // Calculated fields: computed from the row whenever they are read.
     using CalcFunction = std::function<QVariant(const RowView &row)>;
