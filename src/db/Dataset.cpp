@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 #include <QPointer>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -723,11 +724,19 @@ bool Dataset::isReadOnly() const
 
 void Dataset::open()
 {
-    if (d->active)
-        close();
     if (beforeOpen)
         beforeOpen(*this);
-    d->load(d->select()); // a server error leaves the dataset closed
+    Private::Result result;
+    try {
+        result = d->select();
+    } catch (...) {
+        close(); // a server error leaves the dataset closed
+        throw;
+    }
+    // Reopening an open dataset drops its rows and any editing; the views
+    // hear of it once, by the reset below.
+    d->clear();
+    d->load(std::move(result));
     d->active = true;
     d->current = d->rows.isEmpty() ? -1 : 0;
     d->bof = true;
@@ -1090,6 +1099,26 @@ QVariant Dataset::valueAt(int row, const QString &field) const
     if (pos < d->dataFields.size())
         return d->rows[row][pos];
     return d->calculated[pos - d->dataFields.size()].function(RowView(*this, row));
+}
+
+QString Dataset::displayText(const QVariant &value)
+{
+    if (!value.isValid())
+        return {};
+    if (value.metaType() == QMetaType::fromType<Decimal>())
+        return value.value<Decimal>().toString();
+    switch (value.metaType().id()) {
+    case QMetaType::QDate:
+        return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
+    case QMetaType::QDateTime:
+        return value.toDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    case QMetaType::QTime:
+        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
+    case QMetaType::Double:
+        return QLocale::c().toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
+    default:
+        return value.toString();
+    }
 }
 
 void Dataset::addInputWriter(QObject *owner, std::function<void()> write)

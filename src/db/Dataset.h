@@ -154,6 +154,10 @@ public:
     // Any row, for grids; does not move the current row.
     QVariant valueAt(int row, const QString &field) const;
 
+    // A value as grids and edits show it: Decimal with its places, dates
+    // dd.MM.yyyy, timestamps dd.MM.yyyy HH:mm:ss, NULL as empty text.
+    static QString displayText(const QVariant &value);
+
     // A widget that keeps typed text until the user leaves it registers a
     // writer here; every writer runs before a post (and before a move decides
     // between post and cancel), so a save by shortcut keeps the text. A writer
