@@ -64,10 +64,16 @@ DemoCard DemoHouseholds::make(int index)
 
     // A faulty household is always lived in, so the checks of active
     // households see its fault.
+    // Households 51 and 52 of every hundred stand empty and left the
+    // register, others now and then by chance.
     State state = State::LivedIn;
     if (fault == DemoFault::None && !showcase) {
         const int s = r.weighted({965, 20, 15});
         state = s == 0 ? State::LivedIn : s == 1 ? State::Empty : State::Retired;
+        if (index % 100 == 50)
+            state = State::Empty;
+        else if (index % 100 == 51)
+            state = State::Retired;
     }
 
     QList<DemoPerson> people = DemoFamily::make(m_referenceDate, m_identity, r);
