@@ -1,413 +1,20 @@
 #include "db/Dataset.h"
 
+#include "db/DatasetSql.h"
 #include "db/DbSession.h"
+#include "db/FieldValues.h"
 
-#include <QDate>
-#include <QDateTime>
-#include <QLocale>
 #include <QPointer>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlQuery>
-#include <QSqlRecord>
-#include <QSqlResult>
-#include <QTime>
-
-#include <ibase.h>
-
-#include <cmath>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// ---------------------------------------------------------------- statements
-
-// The driver's own named-placeholder emulation does not know Firebird's
-// comments and quoted names, so ":NAME" is turned into "?" here, with the
-// names in order of appearance (a name may appear several times).
-struct PositionalSql
-{
-    QString sql;
-    QStringList names; // upper case
-};
-
-PositionalSql toPositional(const QString &sql)
-{
-    PositionalSql out;
-    out.sql.reserve(sql.size());
-    const qsizetype n = sql.size();
-    auto isNameChar = [](QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'$'; };
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = sql.at(i);
-        if (c == u'\'' || c == u'"') { // literal or quoted name, doubled quote inside
-            const qsizetype end = sql.indexOf(c, i + 1);
-            const qsizetype stop = end < 0 ? n : end + 1;
-            out.sql += QStringView(sql).mid(i, stop - i);
-            i = stop - 1;
-        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
-            const qsizetype end = sql.indexOf(u'\n', i);
-            const qsizetype stop = end < 0 ? n : end;
-            out.sql += QStringView(sql).mid(i, stop - i);
-            i = stop - 1;
-        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
-            const qsizetype end = sql.indexOf(u"*/"_s, i + 2);
-            const qsizetype stop = end < 0 ? n : end + 2;
-            out.sql += QStringView(sql).mid(i, stop - i);
-            i = stop - 1;
-        } else if (c == u':' && i + 1 < n && (sql.at(i + 1).isLetter() || sql.at(i + 1) == u'_')) {
-            qsizetype end = i + 1;
-            while (end < n && isNameChar(sql.at(end)))
-                ++end;
-            out.names.append(sql.mid(i + 1, end - i - 1).toUpper());
-            out.sql += u'?';
-            i = end - 1;
-        } else {
-            out.sql += c;
-        }
-    }
-    return out;
-}
-
-// ---------------------------------------------------------------- columns
-
-int decimalTypeId()
-{
-    static const int id = QMetaType::fromType<Decimal>().id();
-    return id;
-}
-
-bool isDecimal(const FieldInfo &f)
-{
-    return f.type.id() == decimalTypeId();
-}
-
-int bytesPerCharacter(int charsetId)
-{
-    switch (charsetId) {
-    case 3: // UNICODE_FSS
-        return 3;
-    case 4: // UTF8
-        return 4;
-    default:
-        return 1;
-    }
-}
-
-// Asks the engine to describe the prepared statement's columns. The driver's
-// own record() looks up every NUMERIC column in the system tables with a
-// query of its own (about 0.4 ms each, 120 ms for the land section); the
-// description it already has says the same in microseconds.
-std::optional<QList<FieldInfo>> describeWithEngine(const QSqlQuery &q)
-{
-    const QSqlResult *result = q.result();
-    if (!result)
-        return std::nullopt;
-    const QVariant handle = result->handle();
-    if (handle.metaType() != QMetaType::fromType<isc_stmt_handle>())
-        return std::nullopt;
-    isc_stmt_handle statement = *static_cast<const isc_stmt_handle *>(handle.constData());
-    if (!statement)
-        return std::nullopt;
-
-    ISC_STATUS_ARRAY status;
-    short capacity = 32;
-    std::unique_ptr<char[]> buffer;
-    XSQLDA *sqlda = nullptr;
-    for (;;) {
-        buffer.reset(new char[XSQLDA_LENGTH(capacity)]);
-        sqlda = reinterpret_cast<XSQLDA *>(buffer.get());
-        sqlda->version = SQLDA_VERSION1;
-        sqlda->sqln = capacity;
-        if (isc_dsql_describe(status, &statement, SQL_DIALECT_V6, sqlda))
-            return std::nullopt;
-        if (sqlda->sqld <= sqlda->sqln)
-            break;
-        capacity = sqlda->sqld;
-    }
-
-    QList<FieldInfo> fields;
-    fields.reserve(sqlda->sqld);
-    for (int i = 0; i < sqlda->sqld; ++i) {
-        const XSQLVAR &v = sqlda->sqlvar[i];
-        FieldInfo f;
-        f.name = QString::fromUtf8(v.aliasname, v.aliasname_length).trimmed().toUpper();
-        const bool scaled = v.sqlscale < 0;
-        switch (v.sqltype & ~1) {
-        case SQL_SHORT:
-        case SQL_LONG:
-            f.type = scaled ? QMetaType::fromType<Decimal>() : QMetaType::fromType<int>();
-            break;
-        case SQL_INT64:
-            f.type = scaled ? QMetaType::fromType<Decimal>() : QMetaType::fromType<qlonglong>();
-            break;
-        case SQL_FLOAT:
-        case SQL_DOUBLE:
-        case SQL_D_FLOAT:
-            f.type = QMetaType::fromType<double>();
-            break;
-        case SQL_TEXT:
-        case SQL_VARYING:
-            f.type = QMetaType::fromType<QString>();
-            f.length = v.sqllen / bytesPerCharacter(v.sqlsubtype & 0xff);
-            break;
-        case SQL_TYPE_DATE:
-            f.type = QMetaType::fromType<QDate>();
-            break;
-        case SQL_TIMESTAMP:
-            f.type = QMetaType::fromType<QDateTime>();
-            break;
-        case SQL_TYPE_TIME:
-            f.type = QMetaType::fromType<QTime>();
-            break;
-        case SQL_BLOB:
-            f.type = v.sqlsubtype == 1 ? QMetaType::fromType<QString>() : QMetaType::fromType<QByteArray>();
-            break;
-#ifdef SQL_BOOLEAN
-        case SQL_BOOLEAN:
-            f.type = QMetaType::fromType<bool>();
-            break;
-#endif
-        default:
-            break; // values pass through as the driver gives them
-        }
-        if (scaled)
-            f.scale = -v.sqlscale;
-        fields.append(f);
-    }
-    return fields;
-}
-
-QList<FieldInfo> describeColumns(const QSqlQuery &q, bool firebird)
-{
-    if (firebird) {
-        if (std::optional<QList<FieldInfo>> fields = describeWithEngine(q))
-            return *fields;
-    }
-    // The slow but general way: NUMERIC arrives as double with its scale as precision.
-    QList<FieldInfo> fields;
-    const QSqlRecord record = q.record();
-    for (int i = 0; i < record.count(); ++i) {
-        const QSqlField field = record.field(i);
-        FieldInfo f;
-        f.name = field.name().toUpper();
-        f.type = field.metaType();
-        const int sqlType = field.typeID() & ~1;
-        if (f.type.id() == QMetaType::Double && sqlType != SQL_DOUBLE && sqlType != SQL_FLOAT
-            && sqlType != SQL_D_FLOAT) {
-            f.type = QMetaType::fromType<Decimal>();
-            f.scale = field.precision();
-        } else if (f.type.id() == QMetaType::QString) {
-            f.length = field.length() / 4; // the connection's character set is UTF8
-        }
-        fields.append(f);
-    }
-    return fields;
-}
-
-// ---------------------------------------------------------------- values
-
-QVariant fromDriver(const QVariant &v, const FieldInfo &f)
-{
-    if (v.isNull())
-        return {};
-    if (isDecimal(f))
-        return QVariant::fromValue(Decimal::fromDouble(v.toDouble(), f.scale));
-    switch (f.type.id()) {
-    case QMetaType::Int:
-        return v.toInt();
-    case QMetaType::LongLong:
-        return v.toLongLong();
-    case QMetaType::QString:
-        return v.toString();
-    default:
-        return v;
-    }
-}
-
-QVariant toDriver(const QVariant &v)
-{
-    if (!v.isValid() || v.isNull())
-        return {};
-    if (v.metaType().id() == decimalTypeId())
-        return v.value<Decimal>().toDouble(); // exact for up to 15 significant digits
-    return v;
-}
-
-DatasetError notValid(const QVariant &value, const char *what)
-{
-    return DatasetError(QStringLiteral("'%1' is not a valid %2").arg(value.toString(), QLatin1String(what))
-                            .toStdString());
-}
-
-bool isIntegral(const QVariant &v)
-{
-    switch (v.metaType().id()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isFloating(const QVariant &v)
-{
-    return v.metaType().id() == QMetaType::Double || v.metaType().id() == QMetaType::Float;
-}
-
-// Text without a digit is an empty entry of a masked date edit ("  .  .    ").
-bool hasDigit(const QString &s)
-{
-    for (QChar c : s) {
-        if (c.isDigit())
-            return true;
-    }
-    return false;
-}
-
-QVariant toDecimal(const QVariant &value, const FieldInfo &f)
-{
-    if (value.metaType().id() == decimalTypeId())
-        return QVariant::fromValue(value.value<Decimal>().withScale(f.scale));
-    if (value.metaType().id() == QMetaType::Bool)
-        return QVariant::fromValue(Decimal::fromInt(value.toBool() ? 1 : 0).withScale(f.scale));
-    if (isIntegral(value))
-        return QVariant::fromValue(Decimal::fromInt(value.toLongLong()).withScale(f.scale));
-    if (isFloating(value)) {
-        if (!std::isfinite(value.toDouble()))
-            throw notValid(value, "floating point value");
-        return QVariant::fromValue(Decimal::fromDouble(value.toDouble(), f.scale));
-    }
-    const QString text = value.toString();
-    if (text.trimmed().isEmpty())
-        return {};
-    if (const std::optional<Decimal> d = Decimal::parse(text, f.scale))
-        return QVariant::fromValue(*d);
-    throw notValid(value, "floating point value");
-}
-
-QVariant toInteger(const QVariant &value, const FieldInfo &f)
-{
-    const bool wide = f.type.id() == QMetaType::LongLong;
-    qlonglong n = 0;
-    bool ok = true;
-    if (value.metaType().id() == decimalTypeId()) {
-        const Decimal d = value.value<Decimal>();
-        const Decimal whole = d.withScale(0);
-        ok = whole == d;
-        n = whole.units();
-    } else if (value.metaType().id() == QMetaType::Bool) {
-        n = value.toBool() ? 1 : 0;
-    } else if (isIntegral(value)) {
-        n = value.toLongLong(&ok);
-    } else if (isFloating(value)) {
-        const double x = value.toDouble();
-        ok = std::isfinite(x) && std::trunc(x) == x && std::fabs(x) < 9.2e18;
-        n = ok ? static_cast<qlonglong>(x) : 0;
-    } else {
-        const QString text = value.toString().trimmed();
-        if (text.isEmpty())
-            return {};
-        n = text.toLongLong(&ok);
-    }
-    if (ok && !wide)
-        ok = n >= std::numeric_limits<int>::min() && n <= std::numeric_limits<int>::max();
-    if (!ok)
-        throw notValid(value, "integer value");
-    return wide ? QVariant(n) : QVariant(int(n));
-}
-
-QVariant toDate(const QVariant &value)
-{
-    if (value.metaType().id() == QMetaType::QDate)
-        return value.toDate().isValid() ? value : QVariant();
-    if (value.metaType().id() == QMetaType::QDateTime)
-        return value.toDateTime().isValid() ? QVariant(value.toDateTime().date()) : QVariant();
-    const QString text = value.toString().trimmed();
-    if (!hasDigit(text))
-        return {};
-    for (const QString &format : {u"dd.MM.yyyy"_s, u"d.M.yyyy"_s}) {
-        const QDate d = QDate::fromString(text, format);
-        if (d.isValid())
-            return d;
-    }
-    const QDate iso = QDate::fromString(text, Qt::ISODate);
-    if (iso.isValid())
-        return iso;
-    throw notValid(value, "date");
-}
-
-QVariant toDateTime(const QVariant &value)
-{
-    if (value.metaType().id() == QMetaType::QDateTime)
-        return value.toDateTime().isValid() ? value : QVariant();
-    if (value.metaType().id() == QMetaType::QDate)
-        return value.toDate().isValid() ? QVariant(value.toDate().startOfDay()) : QVariant();
-    const QString text = value.toString().trimmed();
-    if (!hasDigit(text))
-        return {};
-    for (const QString &format : {u"dd.MM.yyyy HH:mm:ss"_s, u"dd.MM.yyyy HH:mm"_s, u"dd.MM.yyyy"_s}) {
-        const QDateTime d = QDateTime::fromString(text, format);
-        if (d.isValid())
-            return d;
-    }
-    const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
-    if (iso.isValid())
-        return iso;
-    throw notValid(value, "date and time");
-}
-
-// A value given by code or typed by the user, in the field's own type.
-QVariant convertInput(const QVariant &value, const FieldInfo &f)
-{
-    if (!value.isValid() || value.isNull())
-        return {};
-    if (isDecimal(f))
-        return toDecimal(value, f);
-    switch (f.type.id()) {
-    case QMetaType::Int:
-    case QMetaType::LongLong:
-        return toInteger(value, f);
-    case QMetaType::QString: {
-        // An empty text is NULL, as the database and the checks treat it.
-        const QString text = value.metaType().id() == QMetaType::QDate ? value.toDate().toString(u"dd.MM.yyyy"_s)
-                                                                      : value.toString();
-        return text.isEmpty() ? QVariant() : QVariant(text);
-    }
-    case QMetaType::QDate:
-        return toDate(value);
-    case QMetaType::QDateTime:
-        return toDateTime(value);
-    case QMetaType::Double: {
-        if (value.metaType().id() == decimalTypeId())
-            return value.value<Decimal>().toDouble();
-        if (isIntegral(value) || isFloating(value))
-            return value.toDouble();
-        const QString text = value.toString().trimmed();
-        if (text.isEmpty())
-            return {};
-        bool ok = false;
-        const double x = QString(text).replace(u',', u'.').toDouble(&ok);
-        if (!ok)
-            throw notValid(value, "floating point value");
-        return x;
-    }
-    default:
-        return value;
-    }
-}
+using namespace DatasetSql;
+using FieldValues::isDecimal;
 
 DatasetError fieldNotFound(const QString &dataset, const QString &field)
 {
@@ -629,7 +236,7 @@ struct Dataset::Private
             const FieldInfo &f = dataFields[pos];
             const bool sameType = values[i].metaType() == f.type
                                   && (!isDecimal(f) || values[i].value<Decimal>().scale() == f.scale);
-            row[pos] = !values[i].isValid() || sameType ? values[i] : convertInput(values[i], f);
+            row[pos] = !values[i].isValid() || sameType ? values[i] : FieldValues::convert(values[i], f);
         }
     }
 
@@ -852,7 +459,7 @@ bool Dataset::locate(const QString &field, const QVariant &value)
     const FieldInfo info = this->field(field);
     QVariant wanted;
     try {
-        wanted = info.calculated ? value : convertInput(value, info);
+        wanted = info.calculated ? value : FieldValues::convert(value, info);
     } catch (const DatasetError &) {
         return false; // a value the field cannot hold is in no row
     }
@@ -1083,7 +690,7 @@ void Dataset::setValue(const QString &field, const QVariant &value)
                 .toStdString());
     }
     const FieldInfo &info = d->dataFields[pos];
-    d->rows[d->current][pos] = convertInput(value, info);
+    d->rows[d->current][pos] = FieldValues::convert(value, info);
     d->modified = true;
     emit rowChanged(d->current);
     emit valueChanged(info.name);
@@ -1103,22 +710,7 @@ QVariant Dataset::valueAt(int row, const QString &field) const
 
 QString Dataset::displayText(const QVariant &value)
 {
-    if (!value.isValid())
-        return {};
-    if (value.metaType() == QMetaType::fromType<Decimal>())
-        return value.value<Decimal>().toString();
-    switch (value.metaType().id()) {
-    case QMetaType::QDate:
-        return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-    case QMetaType::QDateTime:
-        return value.toDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-    case QMetaType::QTime:
-        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
-    case QMetaType::Double:
-        return QLocale::c().toString(value.toDouble(), 'f', QLocale::FloatingPointShortest);
-    default:
-        return value.toString();
-    }
+    return FieldValues::displayText(value);
 }
 
 void Dataset::addInputWriter(QObject *owner, std::function<void()> write)

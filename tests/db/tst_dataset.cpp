@@ -1,4 +1,5 @@
 #include "db/Dataset.h"
+#include "db/DatasetSql.h"
 #include "db/DbSession.h"
 #include "support/TestDatabase.h"
 
@@ -79,6 +80,9 @@ private slots:
     void calculatedField();
     void refreshReturnsToTheSameId();
     void operationSharesItsWritesWithDatasetsOpenedInIt();
+    void namedParameters_data();
+    void namedParameters();
+    void engineDescriptionAgreesWithTheDriver();
 
 private:
     QVariant scalar(const QString &sql, const QVariantList &values = {});
@@ -763,6 +767,61 @@ void TestDataset::operationSharesItsWritesWithDatasetsOpenedInIt()
     reader->open();
     QCOMPARE(reader->recordCount(), 3);
     QVERIFY(!reader->locate(u"LS"_s, u"A5"_s));
+}
+
+void TestDataset::namedParameters_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("positional");
+    QTest::addColumn<QStringList>("names");
+
+    QTest::newRow("plain") << u"select * from T where ID = :id and X = :Old_X"_s
+                           << u"select * from T where ID = ? and X = ?"_s << QStringList{u"ID"_s, u"OLD_X"_s};
+    QTest::newRow("twice") << u"update T set A = :A where A <> :A"_s << u"update T set A = ? where A <> ?"_s
+                           << QStringList{u"A"_s, u"A"_s};
+    QTest::newRow("literal") << u"select ':A', 'it''s :B' from T where C = :C"_s
+                             << u"select ':A', 'it''s :B' from T where C = ?"_s << QStringList{u"C"_s};
+    QTest::newRow("quoted name") << u"select \"x:A\" from T"_s << u"select \"x:A\" from T"_s << QStringList();
+    QTest::newRow("comments") << u"select 1 -- :A\nfrom T /* :B */ where D = :D"_s
+                              << u"select 1 -- :A\nfrom T /* :B */ where D = ?"_s << QStringList{u"D"_s};
+    QTest::newRow("time literal") << u"select time '12:30' from T"_s << u"select time '12:30' from T"_s
+                                  << QStringList();
+}
+
+void TestDataset::namedParameters()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, positional);
+    QFETCH(QStringList, names);
+
+    const DatasetSql::PositionalSql out = DatasetSql::toPositional(sql);
+    QCOMPARE(out.sql, positional);
+    QCOMPARE(out.names, names);
+}
+
+void TestDataset::engineDescriptionAgreesWithTheDriver()
+{
+    // The engine's description replaces the driver's slow record(); both must
+    // tell the same names, types and places.
+    QSqlQuery q(m_session->database());
+    QVERIFY(q.prepare(u"select z.*, r.IKD, r.FULL_SQ, r.DATE_ENTER, c.LS, c.IS_DELETED, c.DATE_DELETED,"
+                      " cast(z.VSEGO * 2 as numeric(18,3)) as TWICE"
+                      " from ZEM z join KPU_RZHF r on r.ID_KPU_CATAL = z.ID_CATAL"
+                      " join KPU_CATAL c on c.ID = z.ID_CATAL where z.ID_CATAL = ?"_s));
+    q.addBindValue(m_cardWithMember);
+    QVERIFY(q.exec());
+    const QList<FieldInfo> engine = DatasetSql::describeColumns(q, true);
+    const QList<FieldInfo> driver = DatasetSql::describeColumns(q, false);
+    QCOMPARE(engine.size(), driver.size());
+    QVERIFY(engine.size() > 300);
+    for (int i = 0; i < engine.size(); ++i) {
+        const QString where = u"%1 / %2"_s.arg(engine[i].name, driver[i].name);
+        QVERIFY2(engine[i].name == driver[i].name, qPrintable(where));
+        QVERIFY2(engine[i].type == driver[i].type, qPrintable(where));
+        QVERIFY2(engine[i].scale == driver[i].scale, qPrintable(where));
+        QVERIFY2(engine[i].length == driver[i].length, qPrintable(where));
+    }
+    QCOMPARE(engine.last().scale, 3);
 }
 
 QTEST_GUILESS_MAIN(TestDataset)
