@@ -1,29 +1,25 @@
+#include "app/AppException.h"
+#include "app/GuardedApplication.h"
+#include "app/QtPromptPort.h"
 #include "app/TForm1.h"
-#include "db/Connection.h"
-#include "db/DatabaseLocation.h"
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
+    QtPromptPort port;
+    AppExceptionHandler handler(port);
+    app.setErrorHandler([&](std::exception_ptr e) { handler.AppException(e); });
 
-    const QString exeDir = QCoreApplication::applicationDirPath() + u'/';
-    QString error;
-    if (!Connection::open(QString::fromLatin1(Connection::Main),
-                          DatabaseLocation::forExeDir(exeDir), &error)
-             .isOpen()) {
-        QMessageBox::critical(nullptr, QStringLiteral("RUVO"), error);
-        return 1;
-    }
-
-    int rc = 0;
-    {
-        TForm1 form(QString::fromLatin1(Connection::Main));
-        form.show();
-        rc = app.exec();
-    }
-    Connection::close(QString::fromLatin1(Connection::Main));
-    return rc;
+    TForm1 form(port, QCoreApplication::applicationDirPath() + u'/');
+    if (form.isEnding())
+        return 0;
+    port.setParentWidget(&form);
+    QObject::connect(&form, &TForm1::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    form.show();
+    // The first activation starts the work; a desktop without a window
+    // manager may never activate the window, so it is also asked for here.
+    QTimer::singleShot(0, &form, &TForm1::FormActivate);
+    return app.exec();
 }

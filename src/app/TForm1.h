@@ -1,24 +1,101 @@
 #pragma once
 
+#include "app/MainActions.h"
+#include "app/SingleInstance.h"
+#include "app/WorkContext.h"
+#include "books/SectionRegistry.h"
+
 #include <QMainWindow>
 #include <QString>
 
-class QLabel;
+class BookPages;
+class Dataset;
+class HeaderStrip;
+class PromptPort;
+class QTableView;
+class TFDM;
+class TFproper;
+class TFSelPeriod;
+class TFselkato;
 
-// The program's main window.
+// The main window: it owns the work context, the data module, the dialogs and
+// every command of the menus and the tool bar, and hands the work to the
+// module of each subsystem.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TForm1(const QString &connectionName, QWidget *parent = nullptr);
+    // exeDir: the program folder, ending in "/"; lockFolder: where the
+    // single-instance guard lives (the temporary folder when empty).
+    TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolder = {},
+           QWidget *parent = nullptr);
+    ~TForm1() override;
 
-    QString okrugName() const;
+    // True once the program has been told to end (a refused start, a second copy).
+    bool isEnding() const { return m_ending; }
+
+    // First activation: the start-up sequence; every activation: the refresh steps.
+    void FormActivate();
+
+    // --- what the subsystems work with
+    WorkContext &context() { return m_context; }
+    TFDM &fdm() { return *m_fdm; }
+    PromptPort &port() { return m_port; }
+    const MainActions &actions() const { return m_actions; }
+    TFSelPeriod &selPeriod() { return *m_selPeriod; }
+    TFproper &proper() { return *m_proper; }
+    TFselkato &selkato() { return *m_selkato; }
+    HeaderStrip &header() { return *m_header; }
+    BookPages &pages() { return *m_pages; }
+    Book openBook() const { return m_book; }
+    Dataset &bookList();
+
+    // Ends the program: nothing further is shown.
+    void endProgram();
+
+    // --- commands
+    void IsKPUClick();
+    void IsKFHClick();
+    void AChangePeriodExecute();
+    void setSortOrder(int sortOrder);
+    void tickSortItem();
+    void updateCaption();
+    void updateStatusField();
+
+    // Book title + " (" + "Версия" + "3.21" + ")" + " : " + period + "/ " + settlement.
+    static QString captionFor(Book book, const QString &periodName, const QString &settlementName);
+    static constexpr char ProgramVersion[] = "3.21";
+
+signals:
+    // The program ends: the entry quits its event loop.
+    void programEnded();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QString m_connectionName;
-    QLabel *m_okrug = nullptr;
+    void create();
+    void showBook(Book book);
+    void connectActions();
+    void runRecordAction(const std::function<void(Dataset &)> &action);
+    void updateRecordActions();
+    void cardScrolled();
+
+    PromptPort &m_port;
+    WorkContext m_context;
+    SingleInstance m_instance;
+    MainActions m_actions;
+    HeaderStrip *m_header = nullptr;
+    QTableView *m_cardList = nullptr;
+    BookPages *m_pages = nullptr;
+    TFDM *m_fdm = nullptr;
+    TFSelPeriod *m_selPeriod = nullptr;
+    TFproper *m_proper = nullptr;
+    TFselkato *m_selkato = nullptr;
+    Book m_book = Book::Farm;
+    bool m_ending = false;
+    bool m_activating = false;
+    QMetaObject::Connection m_listConnection;
 };

@@ -16,6 +16,11 @@ DatasetTableModel::DatasetTableModel(Dataset &dataset, const QList<Column> &colu
     connect(&dataset, &Dataset::reset, this, [this] {
         beginResetModel();
         m_rows = m_dataset ? m_dataset->recordCount() : 0;
+        if (m_allFields && m_dataset && m_dataset->isActive()) {
+            m_columns.clear();
+            for (const FieldInfo &f : m_dataset->fields())
+                m_columns.append({f.name, f.name});
+        }
         endResetModel();
     });
     connect(&dataset, &Dataset::rowInserted, this, [this](int row) {
@@ -32,6 +37,15 @@ DatasetTableModel::DatasetTableModel(Dataset &dataset, const QList<Column> &colu
         if (row >= 0 && row < m_rows && !m_columns.isEmpty())
             emit dataChanged(index(row, 0), index(row, m_columns.size() - 1));
     });
+}
+
+DatasetTableModel *DatasetTableModel::allFields(Dataset &dataset, QObject *parent)
+{
+    auto *model = new DatasetTableModel(dataset, {}, parent);
+    model->m_allFields = true;
+    for (const FieldInfo &f : dataset.fields())
+        model->m_columns.append({f.name, f.name});
+    return model;
 }
 
 int DatasetTableModel::rowCount(const QModelIndex &parent) const

@@ -31,6 +31,9 @@ public:
     using ErrorHandler = std::function<void(const std::exception &)>;
 
     DatasetTableModel(Dataset &dataset, const QList<Column> &columns, QObject *parent = nullptr);
+    // Every field of the dataset, titled with its name; the columns follow the
+    // fields each time the dataset opens (a plain grid of a whole section).
+    static DatasetTableModel *allFields(Dataset &dataset, QObject *parent = nullptr);
 
     void setErrorHandler(ErrorHandler handler) { m_onError = std::move(handler); }
 
@@ -56,4 +59,5 @@ private:
     int m_rows = 0; // as the views know it, between the dataset's signals
     ErrorHandler m_onError;
     bool m_syncing = false;
+    bool m_allFields = false;
 };

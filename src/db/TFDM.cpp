@@ -22,7 +22,28 @@ TFDM::TFDM(WorkContext &context, QObject *parent)
     , WorkQuery(m_session, u"WorkQuery"_s, this)
 {
     TKPUCatal.setSelectSql(householdListSql(context.SortOrder));
+    TKPUCatal.setStatements(StatementSet{
+        u"insert into KPU_CATAL (DATE_DELETED, FLAT, HOUSE, IKD, IS_DELETED, KATO_ID, LS, LSKN, PHONE, STREET, AR, AP, EMAIL)"
+        " values (:DATE_DELETED, :FLAT, :HOUSE, :IKD, :IS_DELETED, :KATO_ID, :LS, :LSKN, :PHONE, :STREET, :AR, :AP, :EMAIL)"
+        " returning ID"_s,
+        u"update KPU_CATAL set DATE_DELETED = :DATE_DELETED, FLAT = :FLAT, HOUSE = :HOUSE, IKD = :IKD,"
+        " IS_DELETED = :IS_DELETED, KATO_ID = :KATO_ID, LS = :LS, LSKN = :LSKN, PHONE = :PHONE, STREET = :STREET,"
+        " AR = :AR, AP = :AP, EMAIL = :EMAIL where ID = :OLD_ID"_s,
+        u"delete from KPU_CATAL where ID = :OLD_ID"_s,
+        u"select ID, LS, STREET, HOUSE, FLAT, IKD, LSKN, KATO_ID, PHONE, IS_DELETED, DATE_DELETED, AR, AP, EMAIL"
+        " from KPU_CATAL where ID = :ID"_s});
     TKFHCatal.setSelectSql(u"select * from KFH_CATAL where kato_id=:KID order by kato_id,fio"_s);
+    TKFHCatal.setStatements(StatementSet{
+        u"insert into KFH_CATAL (ADDRESS_MAN, ADDRESS_PRIM, ADDRESS_SEC, BIN, DATE_DELETED, FIO, IIN, IS_DELETED,"
+        " KATO_ID, N_LSKN, NAME, PRIM_OKED, RNN, SEC_OKED, SPR_SPP_ID, YEAR_FROM, PHONE)"
+        " values (:ADDRESS_MAN, :ADDRESS_PRIM, :ADDRESS_SEC, :BIN, :DATE_DELETED, :FIO, :IIN, :IS_DELETED,"
+        " :KATO_ID, :N_LSKN, :NAME, :PRIM_OKED, :RNN, :SEC_OKED, :SPR_SPP_ID, :YEAR_FROM, :PHONE) returning ID"_s,
+        u"update KFH_CATAL set ADDRESS_MAN = :ADDRESS_MAN, ADDRESS_PRIM = :ADDRESS_PRIM, ADDRESS_SEC = :ADDRESS_SEC,"
+        " BIN = :BIN, DATE_DELETED = :DATE_DELETED, FIO = :FIO, IIN = :IIN, IS_DELETED = :IS_DELETED,"
+        " KATO_ID = :KATO_ID, N_LSKN = :N_LSKN, NAME = :NAME, PRIM_OKED = :PRIM_OKED, RNN = :RNN,"
+        " SEC_OKED = :SEC_OKED, SPR_SPP_ID = :SPR_SPP_ID, YEAR_FROM = :YEAR_FROM, PHONE = :PHONE where ID = :OLD_ID"_s,
+        u"delete from KFH_CATAL where ID = :OLD_ID"_s,
+        u"select * from KFH_CATAL where ID = :ID"_s});
     TKnigaKato.setSelectSql(u"select * from KNIGA_KATO where\n"
                             "substring(kato FROM 1 FOR 6)=:AB\n"
                             "and substring(kato FROM 7 FOR 3)<>'000'"_s);
@@ -52,7 +73,10 @@ TFDM::TFDM(WorkContext &context, QObject *parent)
     }
 }
 
-TFDM::~TFDM() = default;
+TFDM::~TFDM()
+{
+    disconnectDatabase();
+}
 
 void TFDM::connectDatabase(const QString &location)
 {
