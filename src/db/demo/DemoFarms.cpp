@@ -186,8 +186,8 @@ DemoRow DemoFarms::card(int index, const DemoDwelling &office, const QDateTime &
     else
         row.set(u"ADDRESS_MAN"_s, address);
     if (r.percent(10)) {
-        const QString place = DemoPlaces::settlements().at(office.settlement).name.mid(5).toUpper();
-        row.set(u"ADDRESS_SEC"_s, u"ЗИМОВКА В %1 КМ ОТ С. %2"_s.arg(r.between(3, 40)).arg(place));
+        const QString place = DemoPlaces::addressName(office.settlement);
+        row.set(u"ADDRESS_SEC"_s, u"ЗИМОВКА В %1 КМ ОТ %2"_s.arg(r.between(3, 40)).arg(place));
     }
     if (r.percent(80))
         row.set(u"N_LSKN"_s, u"01-042-"_s + r.digits(3) + u'-' + r.digits(3));

@@ -36,6 +36,11 @@ QList<Unit> settlements()
     };
 }
 
+QString addressName(int settlement)
+{
+    return u"С. "_s + settlements().at(settlement).name.section(u' ', 1).toUpper();
+}
+
 } // namespace DemoPlaces
 
 namespace {
@@ -157,8 +162,7 @@ DemoDwelling DemoAddresses::next(DemoRandom &r)
 
 QString DemoAddresses::addressText(const DemoDwelling &d)
 {
-    const QString place = DemoPlaces::settlements().at(d.settlement).name.mid(5).toUpper();
-    QString text = u"С. %1, %2, %3"_s.arg(place, d.street, d.house);
+    QString text = u"%1, %2, %3"_s.arg(DemoPlaces::addressName(d.settlement), d.street, d.house);
     if (d.flat != u"0" && !d.flat.isEmpty())
         text += u", КВ. "_s + d.flat;
     return text;

@@ -24,6 +24,8 @@ Unit okrug();
 QString okrugAkim();
 // The settlements of the okrug, the okrug's centre first.
 QList<Unit> settlements();
+// A settlement's name as addresses write it: "село Каражар" -> "С. КАРАЖАР".
+QString addressName(int settlement);
 
 } // namespace DemoPlaces
 
