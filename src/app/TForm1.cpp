@@ -54,6 +54,7 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     m_cardList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_cardList->verticalHeader()->hide();
     m_pages = new BookPages(*m_fdm, m_port, this);
+    m_pages->showBook(Book::Farm); // the farm item is the ticked one until start-up opens the household book
 
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_cardList);
