@@ -88,6 +88,7 @@ private slots:
     void settlementListLeavesOutOkrugRow();
     void katoDialogPreselectsTheOkrug();
     void firstRunStoresTheChosenOkrug();
+    void closingLogsAndDisconnects();
 
 private:
     std::unique_ptr<TForm1> startForm();
@@ -393,6 +394,18 @@ void TestStartup::firstRunStoresTheChosenOkrug()
     QCOMPARE(property.value(u"KATO"_s).toString(), m_okrug.prefix + u"000"_s);
     QCOMPARE(property.value(u"NAME_SO"_s).toString(), okrugName);
     QCOMPARE(form->context().OkrugName, okrugName);
+}
+
+void TestStartup::closingLogsAndDisconnects()
+{
+    m_port->onExec(choosePeriod(0, 0));
+    auto form = startForm();
+    form->FormActivate();
+    m_log.clear();
+    form->close();
+    QCOMPARE(m_log.size(), 1);
+    QVERIFY2(m_log.constFirst().endsWith(u"[Info]: Пользователь  Приложение было закрыто! "_s), qPrintable(m_log.constFirst()));
+    QVERIFY(!form->fdm().isConnected());
 }
 
 QTEST_MAIN(TestStartup)
