@@ -3,6 +3,7 @@
 #include "app/PromptPort.h"
 #include "db/Dataset.h"
 #include "db/DbSession.h"
+#include "db/ErrorGuard.h"
 
 #include <QString>
 
@@ -39,17 +40,6 @@ private:
 template <typename Action>
 bool guarded(PromptPort &port, Action &&action)
 {
-    try {
-        std::forward<Action>(action)();
-        return true;
-    } catch (const Abort &) {
-        // The rule has already said what was wrong.
-    } catch (const DatabaseError &e) {
-        AppExceptionHandler(port).AppException(e);
-    } catch (const DatasetError &e) {
-        AppExceptionHandler(port).AppException(e);
-    } catch (const std::exception &e) {
-        AppExceptionHandler(port).AppException(e);
-    }
-    return false;
+    return runReporting(std::forward<Action>(action),
+                        [&port](const std::exception &e) { AppExceptionHandler(port).AppException(e); });
 }

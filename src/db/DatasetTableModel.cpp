@@ -1,6 +1,7 @@
 #include "db/DatasetTableModel.h"
 
 #include "db/Dataset.h"
+#include "db/ErrorGuard.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>
@@ -116,18 +117,12 @@ Qt::ItemFlags DatasetTableModel::flags(const QModelIndex &index) const
 template<typename F>
 bool DatasetTableModel::guarded(F &&action)
 {
-    try {
-        action();
-        return true;
-    } catch (const Abort &) {
-        return false; // the rule has shown its own message
-    } catch (const std::exception &e) {
+    return runReporting(std::forward<F>(action), [this](const std::exception &e) {
         if (m_onError)
             m_onError(e);
         else
             qWarning("%s", e.what());
-    }
-    return false;
+    });
 }
 
 bool DatasetTableModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -1,6 +1,7 @@
 #include "db/FieldBinding.h"
 
 #include "db/Dataset.h"
+#include "db/ErrorGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,15 +29,7 @@ bool sameKey(const QVariant &a, const QVariant &b)
 template<typename F>
 bool FieldBinding::guarded(F &&action)
 {
-    try {
-        action();
-        return true;
-    } catch (const Abort &) {
-        return false; // the rule has shown its own message
-    } catch (const std::exception &e) {
-        report(e);
-    }
-    return false;
+    return runReporting(std::forward<F>(action), [this](const std::exception &e) { report(e); });
 }
 
 FieldBinding::FieldBinding(Dataset &dataset, ErrorHandler onError, QObject *parent)
