@@ -2,12 +2,14 @@
 #include "db/DatasetSql.h"
 #include "db/DbSession.h"
 #include "support/TestDatabase.h"
+#include "support/TestSql.h"
 
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using TestSql::scalar;
 
 namespace {
 
@@ -85,7 +87,7 @@ private slots:
     void engineDescriptionAgreesWithTheDriver();
 
 private:
-    QVariant scalar(const QString &sql, const QVariantList &values = {});
+    QSqlDatabase db() const { return m_session->database(); }
     int addCard(const QString &ls, int kato = Kato);
     std::unique_ptr<Dataset> cardList(bool editable = true);
 
@@ -105,11 +107,12 @@ void TestDataset::init()
     addCard(u"A2"_s);
     addCard(u"A3"_s);
     addCard(u"B1"_s, OtherKato);
-    scalar(u"insert into KPU_SRN (ID_KPU_CATAL, FAM, IM, OT) values (?, 'Иванов', 'Иван', 'Иванович') returning ID"_s,
+    scalar(db(),
+           u"insert into KPU_SRN (ID_KPU_CATAL, FAM, IM, OT) values (?, 'Иванов', 'Иван', 'Иванович') returning ID"_s,
            {m_cardWithMember});
-    scalar(u"insert into ZEM (ID_CATAL, VSEGO, VODO, PASHNYA) values (?, ?, ?, ?) returning ID"_s,
+    scalar(db(), u"insert into ZEM (ID_CATAL, VSEGO, VODO, PASHNYA) values (?, ?, ?, ?) returning ID"_s,
            {m_cardWithMember, 1234567.8912, 0.3, 0.0001});
-    scalar(u"insert into KPU_RZHF (ID_KPU_CATAL, IKD, FULL_SQ, DATE_ENTER) values (?, ?, ?, ?) returning ID"_s,
+    scalar(db(), u"insert into KPU_RZHF (ID_KPU_CATAL, IKD, FULL_SQ, DATE_ENTER) values (?, ?, ?, ?) returning ID"_s,
            {m_cardWithMember, 1234567890123456LL, 0.29, QDateTime(QDate(2024, 2, 29), QTime(13, 14, 15))});
     op.commit();
 }
@@ -120,21 +123,9 @@ void TestDataset::cleanup()
     m_tdb.reset();
 }
 
-QVariant TestDataset::scalar(const QString &sql, const QVariantList &values)
-{
-    QSqlQuery q(m_session->database());
-    if (!q.prepare(sql))
-        qFatal("prepare failed: %s", qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("exec failed: %s", qPrintable(q.lastError().text()));
-    return q.next() ? q.value(0) : QVariant();
-}
-
 int TestDataset::addCard(const QString &ls, int kato)
 {
-    return scalar(u"insert into KPU_CATAL (LS, STREET, HOUSE, KATO_ID) values (?, 'S', 'H', ?) returning ID"_s,
+    return scalar(db(), u"insert into KPU_CATAL (LS, STREET, HOUSE, KATO_ID) values (?, 'S', 'H', ?) returning ID"_s,
                   {ls, kato})
         .toInt();
 }
@@ -339,7 +330,7 @@ void TestDataset::appendedCardGetsItsIdAndDatabaseFilledValues()
     QVERIFY(id.toInt() > 0);
     QCOMPARE(ds->value(u"DATE_ACTUAL"_s).metaType(), QMetaType::fromType<QDateTime>()); // by the trigger
     QCOMPARE(ds->oldValue(u"LS"_s), QVariant(u"A4"_s));
-    QCOMPARE(scalar(u"select STREET from KPU_CATAL where ID = ? and LS = 'A4'"_s, {id}), QVariant(u"Абая"_s));
+    QCOMPARE(scalar(db(), u"select STREET from KPU_CATAL where ID = ? and LS = 'A4'"_s, {id}), QVariant(u"Абая"_s));
 }
 
 void TestDataset::editedCardIsWrittenByItsOldValues()
@@ -361,8 +352,8 @@ void TestDataset::editedCardIsWrittenByItsOldValues()
     QCOMPARE(states.count(), 2);
     QCOMPARE(ds->recNo(), 1); // a post does not move
     QCOMPARE(ds->oldValue(u"LS"_s), QVariant(u"B2"_s));
-    QCOMPARE(scalar(u"select LS from KPU_CATAL where ID = ?"_s, {id}), QVariant(u"B2"_s));
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where LS in ('A1', 'A3')"_s).toInt(), 2);
+    QCOMPARE(scalar(db(), u"select LS from KPU_CATAL where ID = ?"_s, {id}), QVariant(u"B2"_s));
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where LS in ('A1', 'A3')"_s).toInt(), 2);
 }
 
 void TestDataset::abortInBeforePostKeepsTheInputAndWritesNothing()
@@ -388,14 +379,14 @@ void TestDataset::abortInBeforePostKeepsTheInputAndWritesNothing()
     QCOMPARE(ds->value(u"LS"_s), QVariant(u"A9"_s));
     QCOMPARE(ds->recordCount(), 4);
     QVERIFY(!m_session->inOperation());
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where LS = 'A9'"_s).toInt(), 0);
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where STREET = 'changed by the rule'"_s).toInt(), 0);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where LS = 'A9'"_s).toInt(), 0);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where STREET = 'changed by the rule'"_s).toInt(), 0);
 
     // Mended, the same row posts.
     ds->setValue(u"HOUSE"_s, u"5"_s);
     ds->post();
     QCOMPARE(ds->state(), DatasetState::Browse);
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where LS = 'A9'"_s).toInt(), 1);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where LS = 'A9'"_s).toInt(), 1);
 }
 
 void TestDataset::refusedPostLeavesDataAndInput()
@@ -426,7 +417,7 @@ void TestDataset::refusedPostLeavesDataAndInput()
     QCOMPARE(members.value(u"FAM"_s), QVariant(u"Петров"_s));
     QCOMPARE(members.value(u"ID_KPU_CATAL"_s), QVariant(-1));
     QVERIFY(!m_session->inOperation());
-    QCOMPARE(scalar(u"select FAM from KPU_SRN where ID_KPU_CATAL = ?"_s, {m_cardWithMember}),
+    QCOMPARE(scalar(db(), u"select FAM from KPU_SRN where ID_KPU_CATAL = ?"_s, {m_cardWithMember}),
              QVariant(u"Иванов"_s));
 
     members.cancel();
@@ -450,7 +441,7 @@ void TestDataset::refusedRemoveKeepsTheRow()
     QCOMPARE(ds->recordCount(), 3);
     QCOMPARE(ds->recNo(), row);
     QCOMPARE(ds->value(u"ID"_s), QVariant(m_cardWithMember));
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where ID = ?"_s, {m_cardWithMember}).toInt(), 1);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where ID = ?"_s, {m_cardWithMember}).toInt(), 1);
 }
 
 void TestDataset::failingAfterDeleteUndoesTheWholeDelete()
@@ -464,14 +455,14 @@ void TestDataset::failingAfterDeleteUndoesTheWholeDelete()
     ds->open();
     ds->moveTo(2);
     const QVariant id = ds->value(u"ID"_s);
-    const int members = scalar(u"select count(*) from KPU_SRN"_s).toInt();
+    const int members = scalar(db(), u"select count(*) from KPU_SRN"_s).toInt();
     QCOMPARE(errorOf([&] { ds->remove(); }), u"the follow-up failed"_s);
 
     QCOMPARE(ds->recordCount(), 3);
     QCOMPARE(ds->recNo(), 2);
     QCOMPARE(ds->value(u"ID"_s), id);
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where ID = ?"_s, {id}).toInt(), 1);
-    QCOMPARE(scalar(u"select count(*) from KPU_SRN"_s).toInt(), members);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where ID = ?"_s, {id}).toInt(), 1);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_SRN"_s).toInt(), members);
 }
 
 void TestDataset::removeStaysAtThePosition()
@@ -496,7 +487,7 @@ void TestDataset::removeStaysAtThePosition()
     QCOMPARE(ds->recNo(), 0);
     QCOMPARE(ds->value(u"LS"_s), QVariant(u"A1"_s));
     QCOMPARE(afterDeletes, 2);
-    QCOMPARE(scalar(u"select count(*) from KPU_CATAL where KATO_ID = ?"_s, {Kato}).toInt(), 1);
+    QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where KATO_ID = ?"_s, {Kato}).toInt(), 1);
 }
 
 void TestDataset::cancelledAppendReturnsToThePreviousRow()
@@ -524,7 +515,7 @@ void TestDataset::movingAwayPostsTypedInputAndDropsAnUntouchedRow()
     ds->next(); // posts
     QCOMPARE(ds->state(), DatasetState::Browse);
     QCOMPARE(ds->recNo(), 1);
-    QCOMPARE(scalar(u"select HOUSE from KPU_CATAL where LS = 'A1'"_s), QVariant(u"12"_s));
+    QCOMPARE(scalar(db(), u"select HOUSE from KPU_CATAL where LS = 'A1'"_s), QVariant(u"12"_s));
 
     ds->append();
     ds->first(); // nothing was set: the new row goes
@@ -696,7 +687,7 @@ void TestDataset::fieldChangeKeepsTotalsLive()
     QCOMPARE(changes.count(u"VSEGO"_s), 3); // set by the handler, reported like any other
     QCOMPARE(changes.mid(0, 3), (QStringList{u"PASHNYA"_s, u"KFH_SHU"_s, u"VSEGO"_s}));
     land.post();
-    QCOMPARE(scalar(u"select cast(KFH_SHU as varchar(30)) from ZEM where ID_CATAL = ?"_s, {m_cardWithMember}),
+    QCOMPARE(scalar(db(), u"select cast(KFH_SHU as varchar(30)) from ZEM where ID_CATAL = ?"_s, {m_cardWithMember}),
              QVariant(u"0.3000"_s));
     QCOMPARE(land.value(u"VSEGO"_s), dec("0.3", 4)); // as reread
 }
@@ -725,7 +716,7 @@ void TestDataset::calculatedField()
     QCOMPARE(members.value(u"FIO"_s), QVariant(u"Сидоров Иван Иванович"_s)); // computed on read
     QCOMPARE(errorOf([&] { members.setValue(u"FIO"_s, u"x"_s); }), u"Field 'FIO' cannot be modified"_s);
     members.post(); // a calculated field is no column of the statements
-    QCOMPARE(scalar(u"select FAM from KPU_SRN where ID_KPU_CATAL = ?"_s, {m_cardWithMember}),
+    QCOMPARE(scalar(db(), u"select FAM from KPU_SRN where ID_KPU_CATAL = ?"_s, {m_cardWithMember}),
              QVariant(u"Сидоров"_s));
 }
 

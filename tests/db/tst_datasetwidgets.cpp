@@ -3,6 +3,7 @@
 #include "db/DbSession.h"
 #include "db/FieldBinding.h"
 #include "support/TestDatabase.h"
+#include "support/TestSql.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using TestSql::scalar;
 
 namespace {
 
@@ -62,7 +64,7 @@ private slots:
     void checkBoxLookupAndDates();
 
 private:
-    QVariant scalar(const QString &sql, const QVariantList &values = {});
+    QSqlDatabase db() const { return m_session->database(); }
     std::unique_ptr<Dataset> cards(bool editable = true);
 
     std::unique_ptr<TestDatabase> m_tdb;
@@ -76,13 +78,14 @@ void TestDatasetWidgets::init()
     QVERIFY2(m_tdb->isOpen(), qPrintable(m_tdb->errorString()));
     m_session = std::make_unique<DbSession>(ConnectionName);
     Operation op(*m_session);
-    m_card = scalar(u"insert into KPU_CATAL (LS, HOUSE, KATO_ID, DATE_DELETED, IS_DELETED)"
-                    " values ('A1', '1', ?, ?, 1) returning ID"_s,
+    m_card = scalar(db(), u"insert into KPU_CATAL (LS, HOUSE, KATO_ID, DATE_DELETED, IS_DELETED)"
+                          " values ('A1', '1', ?, ?, 1) returning ID"_s,
                     {Kato, QDate(2023, 5, 9)})
                  .toInt();
-    scalar(u"insert into KPU_CATAL (LS, HOUSE, KATO_ID, IS_DELETED) values ('A2', '2', ?, 0) returning ID"_s, {Kato});
-    scalar(u"insert into KPU_CATAL (LS, HOUSE, KATO_ID) values ('A3', '3', ?) returning ID"_s, {Kato});
-    scalar(u"insert into ZEM (ID_CATAL, VSEGO, VODO) values (?, ?, ?) returning ID"_s,
+    scalar(db(), u"insert into KPU_CATAL (LS, HOUSE, KATO_ID, IS_DELETED) values ('A2', '2', ?, 0) returning ID"_s,
+           {Kato});
+    scalar(db(), u"insert into KPU_CATAL (LS, HOUSE, KATO_ID) values ('A3', '3', ?) returning ID"_s, {Kato});
+    scalar(db(), u"insert into ZEM (ID_CATAL, VSEGO, VODO) values (?, ?, ?) returning ID"_s,
            {m_card, 1234567.8912, 0.3});
     op.commit();
 }
@@ -91,18 +94,6 @@ void TestDatasetWidgets::cleanup()
 {
     m_session.reset();
     m_tdb.reset();
-}
-
-QVariant TestDatasetWidgets::scalar(const QString &sql, const QVariantList &values)
-{
-    QSqlQuery q(m_session->database());
-    if (!q.prepare(sql))
-        qFatal("prepare failed: %s", qPrintable(q.lastError().text()));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("exec failed: %s", qPrintable(q.lastError().text()));
-    return q.next() ? q.value(0) : QVariant();
 }
 
 std::unique_ptr<Dataset> TestDatasetWidgets::cards(bool editable)
@@ -195,7 +186,7 @@ void TestDatasetWidgets::modelEditsThroughTheDataset()
     QCOMPARE(ds->value(u"IS_DELETED"_s), QVariant(1));
 
     QVERIFY(model.setData(model.index(2, 0), u"Z3"_s)); // moving to row 2 posts row 1
-    QCOMPARE(scalar(u"select IS_DELETED from KPU_CATAL where LS = 'Z2'"_s), QVariant(1));
+    QCOMPARE(scalar(db(), u"select IS_DELETED from KPU_CATAL where LS = 'Z2'"_s), QVariant(1));
     QCOMPARE(ds->recNo(), 2);
     QVERIFY(errors.texts.isEmpty());
 
@@ -250,7 +241,7 @@ void TestDatasetWidgets::typingStartsEditingAndPostKeepsTheText()
     QCOMPARE(house->text(), u"12"_s);
     ds->post(); // a save by shortcut: the text is written first
     QCOMPARE(ds->state(), DatasetState::Browse);
-    QCOMPARE(scalar(u"select HOUSE from KPU_CATAL where ID = ?"_s, {m_card}), QVariant(u"12"_s));
+    QCOMPARE(scalar(db(), u"select HOUSE from KPU_CATAL where ID = ?"_s, {m_card}), QVariant(u"12"_s));
 
     ds->next();
     QCOMPARE(house->text(), u"2"_s); // shown again after a scroll
@@ -295,7 +286,7 @@ void TestDatasetWidgets::invalidNumberGoesToTheHandler()
     QTest::keyClick(&total, Qt::Key_Return);
     QCOMPARE(total.text(), u"2.5000"_s); // in the field's own form
     land.post();
-    QCOMPARE(scalar(u"select cast(VSEGO as varchar(30)) from ZEM where ID_CATAL = ?"_s, {m_card}),
+    QCOMPARE(scalar(db(), u"select cast(VSEGO as varchar(30)) from ZEM where ID_CATAL = ?"_s, {m_card}),
              QVariant(u"2.5000"_s));
 }
 
@@ -383,7 +374,7 @@ void TestDatasetWidgets::checkBoxLookupAndDates()
     QCOMPARE(bornToo.date(), QDate(2020, 2, 1));
     members.post();
     QVERIFY(errors.texts.isEmpty());
-    QCOMPARE(scalar(u"select POL_SPP_ID from KPU_SRN where ID = ?"_s, {members.value(u"ID"_s)}), QVariant(2));
+    QCOMPARE(scalar(db(), u"select POL_SPP_ID from KPU_SRN where ID = ?"_s, {members.value(u"ID"_s)}), QVariant(2));
 
     // A date edit set back to its minimum clears the date; the line edit follows.
     bornToo.setDate(bornToo.minimumDate());
@@ -394,7 +385,7 @@ void TestDatasetWidgets::checkBoxLookupAndDates()
     temporary.click();
     QCOMPARE(members.value(u"IS_TEMP"_s), QVariant(0));
     members.post();
-    QVERIFY(scalar(u"select DATE_R from KPU_SRN where ID = ?"_s, {members.value(u"ID"_s)}).isNull());
+    QVERIFY(scalar(db(), u"select DATE_R from KPU_SRN where ID = ?"_s, {members.value(u"ID"_s)}).isNull());
 }
 
 QTEST_MAIN(TestDatasetWidgets)

@@ -2,6 +2,7 @@
 #include "db/DatabaseCreator.h"
 #include "db/demo/DemoFaults.h"
 #include "db/demo/DemoOkrug.h"
+#include "support/TestSql.h"
 
 #include <QCryptographicHash>
 #include <QSqlError>
@@ -13,6 +14,7 @@
 #include <stdexcept>
 
 using namespace Qt::StringLiterals;
+using TestSql::scalar;
 
 // The demo okrug as the program, the FLK and the reports will meet it: the
 // numbers asked for, the same rows for the same seed, consistent totals
@@ -68,18 +70,7 @@ private:
     QString m_error;
 };
 
-// The first value of the first row; invalid (and a warning) when the query fails.
-QVariant scalar(const QSqlDatabase &db, const QString &sql)
-{
-    QSqlQuery q(db);
-    if (!q.exec(sql) || !q.next()) {
-        qWarning("%s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
-        return QVariant();
-    }
-    return q.value(0);
-}
-
-// A count query's result, or -1 when it fails, which no comparison accepts.
+// A count query's result, or -1 when it gives no row, which no comparison accepts.
 int countOf(const QSqlDatabase &db, const QString &sql)
 {
     const QVariant v = scalar(db, sql);

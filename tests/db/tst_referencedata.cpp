@@ -1,10 +1,11 @@
 #include "support/TestDatabase.h"
+#include "support/TestSql.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using TestSql::column;
 
 // The reference books a new database comes with: every book filled, the
 // identifiers that the FLK checks, the reports and the forms name, and the
@@ -22,17 +23,6 @@ const QStringList Books = {
 // The filter of the lists that offer valid rows only.
 const QString ValidNow = u" where (coalesce(e.date_end, timestamp 'now') >= timestamp 'now'"
                          " and coalesce(e.date_begin, timestamp 'now') <= timestamp 'now')"_s;
-
-QStringList column(const QSqlDatabase &db, const QString &sql)
-{
-    QStringList values;
-    QSqlQuery q(db);
-    if (!q.exec(sql))
-        qWarning("%s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
-    while (q.next())
-        values << q.value(0).toString();
-    return values;
-}
 
 } // namespace
 

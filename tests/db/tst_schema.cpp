@@ -1,4 +1,5 @@
 #include "support/TestDatabase.h"
+#include "support/TestSql.h"
 
 #include <QDate>
 #include <QSqlError>
@@ -7,6 +8,8 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using TestSql::run;
+using TestSql::scalar;
 
 namespace {
 
@@ -17,25 +20,6 @@ const QStringList ArchivedTables = {
     u"KPU_VTT"_s, u"KPU_ZAKUP"_s, u"OBOR"_s, u"POSTR_RAST"_s, u"POSTR_ZHIV"_s,
     u"TEHNIKA"_s, u"ZEM"_s, u"ZHIV"_s,
 };
-
-// Runs `sql` with positional values; fails the test on a database error.
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery q(db);
-    if (!q.prepare(sql))
-        qFatal("prepare failed: %s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec())
-        qFatal("exec failed: %s\n%s", qPrintable(q.lastError().text()), qPrintable(sql));
-    return q;
-}
-
-QVariant scalar(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery q = run(db, sql, values);
-    return q.next() ? q.value(0) : QVariant();
-}
 
 int newCard(const QSqlDatabase &db, const QString &table, const QVariant &givenId = {})
 {

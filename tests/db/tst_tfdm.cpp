@@ -3,11 +3,13 @@
 #include "db/ReferenceLists.h"
 #include "db/TFDM.h"
 #include "support/TestDatabase.h"
+#include "support/TestSql.h"
 
 #include <QSqlQuery>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using TestSql::scalar;
 
 namespace {
 
@@ -17,12 +19,6 @@ QStringList columnOf(const Dataset &ds, const QString &field)
     for (int row = 0; row < ds.recordCount(); ++row)
         values << ds.valueAt(row, field).toString();
     return values;
-}
-
-int scalar(const QSqlDatabase &db, const QString &sql)
-{
-    QSqlQuery q(db);
-    return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
 }
 
 } // namespace
@@ -92,8 +88,8 @@ void TestTFDM::referenceListsOfferWhatTheyShould()
     Dataset &list = m_fdm->reference(table);
     list.open();
     QSqlDatabase db = m_fdm->session().database();
-    const int all = scalar(db, u"select count(*) from "_s + table);
-    const int hidden = scalar(db, u"select count(*) from %1 where %2"_s.arg(table, hiddenFilter));
+    const int all = scalar(db, u"select count(*) from "_s + table).toInt();
+    const int hidden = scalar(db, u"select count(*) from %1 where %2"_s.arg(table, hiddenFilter)).toInt();
     QVERIFY(all > 0);
     QCOMPARE(list.recordCount(), all - hidden);
     if (table == u"KPU_SPR_KN"_s) {
@@ -168,14 +164,14 @@ void TestTFDM::scriptIsOneOperation()
         {u"update NO_SUCH_TABLE set X = 1"_s, {}},
     };
     QVERIFY_THROWS_EXCEPTION(DatabaseError, m_fdm->runScript(failing));
-    QCOMPARE(scalar(db, u"select count(*) from KNIGA_PROPERTY where AKIM = 'Новый аким'"_s), 0);
+    QCOMPARE(scalar(db, u"select count(*) from KNIGA_PROPERTY where AKIM = 'Новый аким'"_s).toInt(), 0);
 
     m_fdm->runScript({failing.first()});
     // Committed: a second connection sees it.
     m_fdm->disconnectDatabase();
     m_fdm->connectDatabase(m_tdb->path());
     QCOMPARE(scalar(m_fdm->session().database(),
-                    u"select count(*) from KNIGA_PROPERTY where AKIM = 'Новый аким'"_s), 1);
+                    u"select count(*) from KNIGA_PROPERTY where AKIM = 'Новый аким'"_s).toInt(), 1);
 }
 
 void TestTFDM::everyListAndSectionOpens()
