@@ -1,7 +1,10 @@
 #pragma once
 
+#include "db/Dataset.h"
+
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The sections of both books: tables whose rows hang on a card through a link
 // column. A section of both books links to a household card while the
@@ -18,6 +21,10 @@ struct SectionInfo
     Books books;
     QString dataset;     // the data module's dataset name, e.g. "TSRN"
     QString selectSql;   // parameter: the card ID (":IDKPU", housing ":id")
+    // Columns the insert and modify statements write: either the list given,
+    // or every column of the table but ID and those named in `notWritten`.
+    QStringList written;
+    QStringList notWritten;
 
     bool servesBook(Book book) const
     {
@@ -36,5 +43,9 @@ const SectionInfo *byDataset(const QString &dataset);
 
 // The name of the select's card parameter.
 QString cardParameter(const SectionInfo &section);
+
+// The section's insert (returning the new ID), modify and delete by the old
+// ID, and refresh by ID; tableColumns are the table's columns in order.
+StatementSet statements(const SectionInfo &section, const QStringList &tableColumns);
 
 } // namespace SectionRegistry

@@ -85,6 +85,36 @@ void TFDM::connectDatabase(const QString &location)
     QString error;
     if (!Connection::open(m_session.connectionName(), location, &error).isOpen())
         throw DatabaseError(error);
+
+    // The sections' statements write the columns their tables have.
+    QSqlQuery columns(m_session.database());
+    columns.prepare(u"select trim(RDB$FIELD_NAME) from RDB$RELATION_FIELDS"
+                    " where RDB$RELATION_NAME = ? order by RDB$FIELD_POSITION"_s);
+    for (const SectionInfo &section : SectionRegistry::all()) {
+        columns.addBindValue(section.table);
+        if (!columns.exec())
+            throw DatabaseError(columns.lastError());
+        QStringList names;
+        while (columns.next())
+            names << columns.value(0).toString();
+        m_sectionStatements.insert(section.dataset, SectionRegistry::statements(section, names));
+        setSectionEditable(section.dataset, true);
+    }
+}
+
+void TFDM::setSectionEditable(const QString &datasetName, bool editable)
+{
+    Dataset &ds = section(datasetName);
+    if (editable && m_sectionStatements.contains(datasetName))
+        ds.setStatements(m_sectionStatements.value(datasetName));
+    else
+        ds.setStatements(std::nullopt);
+}
+
+bool TFDM::isSectionEditable(const QString &datasetName) const
+{
+    const Dataset *ds = m_sections.value(datasetName);
+    return ds && !ds->isReadOnly();
 }
 
 void TFDM::disconnectDatabase()

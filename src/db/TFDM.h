@@ -54,6 +54,12 @@ public:
     Dataset &reference(const QString &table);
     Dataset &section(const QString &datasetName);
 
+    // Attaches (editable) or detaches (read-only) a section's statements; an
+    // edit of a read-only section fails with "Cannot modify ...". Sections
+    // are editable from the moment the database is connected.
+    void setSectionEditable(const QString &datasetName, bool editable);
+    bool isSectionEditable(const QString &datasetName) const;
+
     // Loads both book lists for settlement KID, the household list in the
     // order of the work context's SortOrder.
     void ChangeKato(int kid);
@@ -83,4 +89,5 @@ public:
 private:
     QHash<QString, Dataset *> m_references;
     QHash<QString, Dataset *> m_sections;
+    QHash<QString, StatementSet> m_sectionStatements; // built from the tables' columns on connecting
 };

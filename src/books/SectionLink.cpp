@@ -1,0 +1,49 @@
+#include "books/SectionLink.h"
+
+#include "app/Catalog.h"
+#include "app/LogManager.h"
+#include "app/PromptPort.h"
+#include "db/Dataset.h"
+#include "db/TFDM.h"
+
+using namespace Qt::StringLiterals;
+
+namespace SectionLink {
+
+void linkToCard(Dataset &row, const SectionInfo &section, Book book, TFDM &fdm, PromptPort &port, bool always)
+{
+    Dataset &card = book == Book::Household ? fdm.TKPUCatal : fdm.TKFHCatal;
+    const QVariant cardId = card.isActive() && !card.isEmpty() ? card.value(u"ID"_s) : QVariant();
+    if (!cardId.isValid() || cardId.isNull()) {
+        port.showMessage(catalog(u"a51"_s));
+        row.cancel();
+        throw Abort{};
+    }
+    if (always || row.isNull(section.linkColumn))
+        row.setValue(section.linkColumn, cardId);
+}
+
+void rereadAfterSave(Dataset &row)
+{
+    try {
+        const int position = row.recNo();
+        row.close();
+        row.open();
+        if (position >= 0 && position < row.recordCount())
+            row.moveTo(position);
+        TLogManager::GetInstance().WriteToLog(u"Сохранение данных в базе данных."_s, lmtInfo);
+    } catch (const std::exception &) {
+        // The row is saved; a failed reread leaves the section as far as it got.
+    }
+}
+
+void deleteSectionsOfCard(TFDM &fdm, Book book, const QVariant &cardId)
+{
+    for (const SectionInfo &section : SectionRegistry::all()) {
+        if (!section.servesBook(book))
+            continue;
+        fdm.execSql({u"delete from %1 where %2 = ?"_s.arg(section.table, section.linkColumn), {cardId}});
+    }
+}
+
+} // namespace SectionLink
