@@ -150,7 +150,7 @@ MainActions MainActions::build(QMainWindow *w)
 
     // Commands whose function comes later stay visible and disabled.
     for (QAction *later : {a.AFind, a.ATableView, a.AHistory, a.AFlk, a.AExcel, a.AArh, a.AExport, a.AImport,
-                           a.ALockProgram, a.AChangePassword, a.ALogging, a.AImportData, a.ARepLand,
+                           a.ALockProgram, a.AChangePassword, a.AImportData, a.ARepLand,
                            a.ARepLivestock, a.ARepBuildings, a.ARepWater, a.AHelp, a.AKaz, a.ARus,
                            a.AVersion, a.AChangeKato, a.AMembersRegister})
         later->setEnabled(false);

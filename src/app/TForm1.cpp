@@ -12,6 +12,7 @@
 #include "app/TFSelPeriod.h"
 #include "app/TFproper.h"
 #include "app/TFselkato.h"
+#include "app/TfrmLogs.h"
 #include "db/DatasetTableModel.h"
 #include "db/TFDM.h"
 
@@ -84,6 +85,11 @@ void TForm1::create()
         m_port.showMessage(u"Could not create "_s + logs);
     TLogManager &log = TLogManager::GetInstance();
     log.FileName = TLogManager::LogFileName(m_context.ExeDir, QDate::currentDate());
+    // The viewer is the listener's receiver: once it is gone, nothing calls it.
+    m_logs = new TfrmLogs(this);
+    log.SetOnLogEventObj(m_logs, [logs = m_logs](const QString &line, TLogMsgType kind) {
+        logs->appendLine(line, kind);
+    });
     log.LogEvent = true;
 
     if (!m_instance.acquire()) {
@@ -290,12 +296,24 @@ void TForm1::connectActions()
             [this] { guarded(m_port, [this] { AChangePeriodExecute(); }); });
     connect(a.ASortAddress, &QAction::triggered, this, [this] { guarded(m_port, [this] { setSortOrder(0); }); });
     connect(a.ASortLs, &QAction::triggered, this, [this] { guarded(m_port, [this] { setSortOrder(1); }); });
+    connect(a.ALogging, &QAction::triggered, this, [this] { guarded(m_port, [this] { ALoggingExecute(); }); });
     connect(a.ASettings, &QAction::triggered, this, [this] {
         guarded(m_port, [this] {
             m_proper->prepare();
             m_port.exec(*m_proper);
         });
     });
+}
+
+// "Логирование"
+void TForm1::ALoggingExecute()
+{
+    m_port.exec(*m_logs);
+    TabSheetsReset();
+}
+
+void TForm1::TabSheetsReset()
+{
 }
 
 // "Сменить период/като"

@@ -17,6 +17,7 @@ class TFDM;
 class TFproper;
 class TFSelPeriod;
 class TFselkato;
+class TfrmLogs;
 
 // The main window: it owns the work context, the data module, the dialogs and
 // every command of the menus and the tool bar, and hands the work to the
@@ -46,6 +47,7 @@ public:
     TFSelPeriod &selPeriod() { return *m_selPeriod; }
     TFproper &proper() { return *m_proper; }
     TFselkato &selkato() { return *m_selkato; }
+    TfrmLogs &logs() { return *m_logs; }
     HeaderStrip &header() { return *m_header; }
     BookPages &pages() { return *m_pages; }
     Book openBook() const { return m_book; }
@@ -62,6 +64,9 @@ public:
     void tickSortItem();
     void updateCaption();
     void updateStatusField();
+    void ALoggingExecute();
+    // Enables or disables the household section pages for the current card.
+    void TabSheetsReset();
 
     // Book title + " (" + "Версия" + "3.21" + ")" + " : " + period + "/ " + settlement.
     static QString captionFor(Book book, const QString &periodName, const QString &settlementName);
@@ -94,6 +99,7 @@ private:
     TFSelPeriod *m_selPeriod = nullptr;
     TFproper *m_proper = nullptr;
     TFselkato *m_selkato = nullptr;
+    TfrmLogs *m_logs = nullptr;
     Book m_book = Book::Farm;
     bool m_ending = false;
     bool m_activating = false;
