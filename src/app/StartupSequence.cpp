@@ -102,10 +102,15 @@ bool StartupSequence::versionCheck()
 
 bool StartupSequence::login()
 {
-    if (StartupLogin(m_form.context()).run())
-        return true;
-    m_form.endProgram();
-    return false;
+    // A failure to store the password is shown by the error handler and
+    // ends the start like a cancelled login.
+    bool accepted = false;
+    guarded(m_form.port(), [&] {
+        accepted = StartupLogin(m_form.port(), m_form.fdm(), m_form.context(), m_form.loginDialog()).run();
+    });
+    if (!accepted)
+        m_form.endProgram();
+    return accepted;
 }
 
 bool StartupSequence::okrug()

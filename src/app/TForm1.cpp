@@ -8,11 +8,14 @@
 #include "app/LogManager.h"
 #include "app/PeriodList.h"
 #include "app/PromptPort.h"
+#include "app/StartupLogin.h"
 #include "app/StartupSequence.h"
 #include "app/TFSelPeriod.h"
+#include "app/TFlogin.h"
 #include "app/TFproper.h"
 #include "app/TFselkato.h"
 #include "app/TfrmLogs.h"
+#include "app/TfrmResetPassword.h"
 #include "db/DatasetTableModel.h"
 #include "db/TFDM.h"
 
@@ -43,6 +46,8 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     m_selPeriod = new TFSelPeriod(m_fdm->TKnigaKato, this);
     m_selkato = new TFselkato(m_fdm->session(), this);
     m_proper = new TFproper(*m_fdm, m_context, *m_selkato, m_port, this);
+    m_login = new TFlogin(this);
+    m_resetPassword = new TfrmResetPassword(*m_fdm, m_context, m_port, *m_login, this);
     m_selPeriod->onSettings = [this] {
         m_proper->prepare();
         m_port.exec(*m_proper);
@@ -297,6 +302,11 @@ void TForm1::connectActions()
     connect(a.ASortAddress, &QAction::triggered, this, [this] { guarded(m_port, [this] { setSortOrder(0); }); });
     connect(a.ASortLs, &QAction::triggered, this, [this] { guarded(m_port, [this] { setSortOrder(1); }); });
     connect(a.ALogging, &QAction::triggered, this, [this] { guarded(m_port, [this] { ALoggingExecute(); }); });
+    a.ALockProgram->setEnabled(true);
+    a.AChangePassword->setEnabled(true);
+    connect(a.ALockProgram, &QAction::triggered, this, [this] { ALockProgramExecute(); });
+    connect(a.AChangePassword, &QAction::triggered, this,
+            [this] { guarded(m_port, [this] { AChangePasswordExecute(); }); });
     connect(a.ASettings, &QAction::triggered, this, [this] {
         guarded(m_port, [this] {
             m_proper->prepare();
@@ -338,4 +348,16 @@ void TForm1::AChangePeriodExecute()
         saveIni(m_context, LanguageId::Russian);
     }
     updateStatusField();
+}
+
+// "Блокировка программы"
+void TForm1::ALockProgramExecute()
+{
+    lockProgram(m_port, *m_fdm, m_context, *m_login);
+}
+
+// "Смена пароля"
+void TForm1::AChangePasswordExecute()
+{
+    m_port.exec(*m_resetPassword);
 }

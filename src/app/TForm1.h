@@ -14,7 +14,9 @@ class HeaderStrip;
 class PromptPort;
 class QTableView;
 class TFDM;
+class TFlogin;
 class TFproper;
+class TfrmResetPassword;
 class TFSelPeriod;
 class TFselkato;
 class TfrmLogs;
@@ -47,6 +49,8 @@ public:
     TFSelPeriod &selPeriod() { return *m_selPeriod; }
     TFproper &proper() { return *m_proper; }
     TFselkato &selkato() { return *m_selkato; }
+    TFlogin &loginDialog() { return *m_login; }
+    TfrmResetPassword &resetPassword() { return *m_resetPassword; }
     TfrmLogs &logs() { return *m_logs; }
     HeaderStrip &header() { return *m_header; }
     BookPages &pages() { return *m_pages; }
@@ -60,6 +64,8 @@ public:
     void IsKPUClick();
     void IsKFHClick();
     void AChangePeriodExecute();
+    void ALockProgramExecute();
+    void AChangePasswordExecute();
     void setSortOrder(int sortOrder);
     void tickSortItem();
     void updateCaption();
@@ -99,6 +105,8 @@ private:
     TFSelPeriod *m_selPeriod = nullptr;
     TFproper *m_proper = nullptr;
     TFselkato *m_selkato = nullptr;
+    TFlogin *m_login = nullptr;
+    TfrmResetPassword *m_resetPassword = nullptr;
     TfrmLogs *m_logs = nullptr;
     Book m_book = Book::Farm;
     bool m_ending = false;

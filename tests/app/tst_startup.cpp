@@ -6,16 +6,19 @@
 #include "app/PeriodList.h"
 #include "app/SingleInstance.h"
 #include "app/TFSelPeriod.h"
+#include "app/TFlogin.h"
 #include "app/TForm1.h"
 #include "app/TFproper.h"
 #include "app/TFselkato.h"
 #include "db/TFDM.h"
+#include "db/demo/DemoOkrug.h"
 #include "support/ScriptedPromptPort.h"
 #include "support/TestDatabase.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -59,6 +62,20 @@ ScriptedPromptPort::ExecScript choosePeriod(int index, int settlementRow)
         auto &selPeriod = dynamic_cast<TFSelPeriod &>(dialog);
         selPeriod.periodList()->setCurrentRow(index);
         selPeriod.settlementBox()->setCurrentIndex(settlementRow);
+        return int(QDialog::Accepted);
+    };
+}
+
+// The login every start-up of these tests passes with.
+const QString TestLogin = u"operator"_s;
+
+// Answers the login dialog with TestLogin and the demo database's password.
+ScriptedPromptPort::ExecScript logIn()
+{
+    return [](QDialog &dialog) {
+        auto &login = dynamic_cast<TFlogin &>(dialog);
+        login.setLogin(TestLogin);
+        login.passwordEdit()->setText(QString::fromLatin1(DemoOkrug::Password));
         return int(QDialog::Accepted);
     };
 }
@@ -176,6 +193,7 @@ void TestStartup::refusals()
 
 void TestStartup::periodDialogCancelEndsSilently()
 {
+    m_port->onExec(logIn());
     m_port->onExec([](QDialog &) { return int(QDialog::Rejected); });
     auto form = startForm();
     form->FormActivate();
@@ -185,6 +203,7 @@ void TestStartup::periodDialogCancelEndsSilently()
 
 void TestStartup::confirmWithoutSettlementEnds()
 {
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(3, -1));
     auto form = startForm();
     form->FormActivate();
@@ -196,6 +215,7 @@ void TestStartup::confirmWithoutSettlementEnds()
 void TestStartup::wholeStartupOpensHouseholdBook()
 {
     const SettlementChoice chosen = m_okrug.settlements.at(1);
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(7, 1));
     auto form = startForm();
     form->FormActivate();
@@ -220,6 +240,7 @@ void TestStartup::wholeStartupOpensHouseholdBook()
     QCOMPARE(form->fdm().section(u"TSRN"_s).param(u"IDKPU"_s), list.value(u"ID"_s));
 
     const QStringList expectedLog = {
+        u"[Info]: Пользователь авторизован в системе по измененному паролю! "_s + TestLogin,
         u"[Info]: Период: 7"_s,
         u"[Info]: Период год: 2015"_s,
         u"[Info]: КАТО код: "_s + chosen.kato,
@@ -236,6 +257,7 @@ void TestStartup::wholeStartupOpensHouseholdBook()
 
 void TestStartup::changePeriodAndKatoShowsOtherSettlement()
 {
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(0, 0));
     auto form = startForm();
     form->FormActivate();
@@ -300,6 +322,7 @@ void TestStartup::periodHalfAndYear()
 
 void TestStartup::compsqlSeesPostedCard()
 {
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(0, 0));
     auto form = startForm();
     form->FormActivate();
@@ -318,6 +341,7 @@ void TestStartup::compsqlSeesPostedCard()
 
 void TestStartup::readOnlySectionEditShowsA21()
 {
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(0, 0));
     auto form = startForm();
     form->FormActivate();
@@ -330,6 +354,7 @@ void TestStartup::readOnlySectionEditShowsA21()
 
 void TestStartup::settlementListLeavesOutOkrugRow()
 {
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(0, 0));
     auto form = startForm();
     form->FormActivate();
@@ -365,6 +390,7 @@ void TestStartup::firstRunStoresTheChosenOkrug()
 {
     QSqlQuery(m_tdb->db()).exec(u"delete from KNIGA_PROPERTY"_s);
     QString okrugName;
+    m_port->onExec(logIn());
     // The settings dialog: "Выбрать", the okrug in the KATO dialog, then "Закрыть".
     m_port->onExec([&](QDialog &dialog) {
         auto &proper = dynamic_cast<TFproper &>(dialog);
@@ -398,13 +424,14 @@ void TestStartup::firstRunStoresTheChosenOkrug()
 
 void TestStartup::closingLogsAndDisconnects()
 {
+    m_port->onExec(logIn());
     m_port->onExec(choosePeriod(0, 0));
     auto form = startForm();
     form->FormActivate();
     m_log.clear();
     form->close();
     QCOMPARE(m_log.size(), 1);
-    QVERIFY2(m_log.constFirst().endsWith(u"[Info]: Пользователь  Приложение было закрыто! "_s), qPrintable(m_log.constFirst()));
+    QVERIFY2(m_log.constFirst().endsWith(u"[Info]: Пользователь "_s + TestLogin + u" Приложение было закрыто! "_s), qPrintable(m_log.constFirst()));
     QVERIFY(!form->fdm().isConnected());
 }
 
