@@ -180,4 +180,5 @@ void StartupSequence::refresh()
 {
     m_form.context().FirstActivation = false;
     m_form.fdm().openListsAndSections();
+    m_form.disableFLK();
 }

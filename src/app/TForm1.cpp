@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/AppException.h"
+#include "app/BookNavigation.h"
 #include "app/BookPages.h"
 #include "app/Catalog.h"
 #include "app/HeaderStrip.h"
@@ -61,6 +62,7 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     m_cardList->verticalHeader()->hide();
     m_pages = new BookPages(*m_fdm, m_port, this);
     m_pages->showBook(Book::Farm); // the farm item is the ticked one until start-up opens the household book
+    m_navigation = new BookNavigation(*this);
 
     auto *splitter = new QSplitter(this);
     splitter->addWidget(m_cardList);
@@ -194,6 +196,7 @@ void TForm1::showBook(Book book)
     m_header->setHeadVisible(household);
     m_pages->showBook(book);
     (household ? m_actions.AKpu : m_actions.AKfh)->setChecked(true);
+    m_navigation->bookOpened();
 
     Dataset &list = bookList();
     const QList<DatasetTableModel::Column> columns = household
@@ -247,54 +250,23 @@ void TForm1::cardScrolled()
     updateRecordActions();
 }
 
-void TForm1::runRecordAction(const std::function<void(Dataset &)> &action)
-{
-    guarded(m_port, [&] { action(bookList()); });
-    updateRecordActions();
-}
-
 void TForm1::updateRecordActions()
 {
-    if (!m_fdm)
-        return;
-    const Dataset &list = bookList();
-    const bool active = list.isActive();
-    const bool editing = active && list.isEditing();
-    const bool browsing = active && !editing;
-    const bool hasRow = active && !list.isEmpty();
-    m_actions.AFirst->setEnabled(browsing && !list.bof());
-    m_actions.APrior->setEnabled(browsing && !list.bof());
-    m_actions.ANext->setEnabled(browsing && !list.eof());
-    m_actions.ALast->setEnabled(browsing && !list.eof());
-    m_actions.APost->setEnabled(editing);
-    m_actions.ACancel->setEnabled(editing);
-    m_actions.AEdit->setEnabled(browsing && hasRow);
-    m_actions.ADelete->setEnabled(browsing && hasRow);
-    m_actions.AInsert->setEnabled(browsing);
-    m_actions.ARefresh->setEnabled(active);
+    if (m_navigation)
+        m_navigation->updateRecordActions();
 }
 
 void TForm1::connectActions()
 {
     const MainActions &a = m_actions;
-    auto onList = [this](QAction *action, void (Dataset::*move)()) {
-        connect(action, &QAction::triggered, this, [this, move] { runRecordAction([move](Dataset &d) { (d.*move)(); }); });
+    using R = BookNavigation::RecordAction;
+    const std::pair<QAction *, R> recordActions[] = {
+        {a.AFirst, R::First},   {a.APrior, R::Prior},   {a.ANext, R::Next},     {a.ALast, R::Last},
+        {a.AInsert, R::Insert}, {a.APost, R::Post},     {a.ADelete, R::Delete}, {a.AEdit, R::Edit},
+        {a.ACancel, R::Cancel}, {a.ARefresh, R::Refresh},
     };
-    onList(a.AFirst, &Dataset::first);
-    onList(a.APrior, &Dataset::prior);
-    onList(a.ANext, &Dataset::next);
-    onList(a.ALast, &Dataset::last);
-    onList(a.AInsert, &Dataset::append);
-    onList(a.AEdit, &Dataset::edit);
-    onList(a.ACancel, &Dataset::cancel);
-    onList(a.ARefresh, &Dataset::refresh);
-    onList(a.ADelete, &Dataset::remove);
-    connect(a.APost, &QAction::triggered, this, [this] {
-        runRecordAction([](Dataset &d) {
-            if (d.isEditing())
-                d.post();
-        });
-    });
+    for (const auto &[action, record] : recordActions)
+        connect(action, &QAction::triggered, this, [this, record] { m_navigation->runRecordAction(record); });
     connect(a.AKpu, &QAction::triggered, this, [this] { guarded(m_port, [this] { IsKPUClick(); }); });
     connect(a.AKfh, &QAction::triggered, this, [this] { guarded(m_port, [this] { IsKFHClick(); }); });
     connect(a.AChangePeriod, &QAction::triggered, this,
@@ -324,6 +296,12 @@ void TForm1::ALoggingExecute()
 
 void TForm1::TabSheetsReset()
 {
+    m_navigation->TabSheetsReset();
+}
+
+void TForm1::disableFLK()
+{
+    m_navigation->disableFLK();
 }
 
 // "Сменить период/като"
@@ -346,8 +324,10 @@ void TForm1::AChangePeriodExecute()
         updateCaption();
         m_fdm->ChangeKato(m_context.SettlementId);
         saveIni(m_context, LanguageId::Russian);
+        disableFLK();
     }
     updateStatusField();
+    TabSheetsReset();
 }
 
 // "Блокировка программы"

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QString>
 
+class BookNavigation;
 class BookPages;
 class Dataset;
 class HeaderStrip;
@@ -54,6 +55,7 @@ public:
     TfrmLogs &logs() { return *m_logs; }
     HeaderStrip &header() { return *m_header; }
     BookPages &pages() { return *m_pages; }
+    BookNavigation &navigation() { return *m_navigation; }
     Book openBook() const { return m_book; }
     Dataset &bookList();
 
@@ -73,6 +75,8 @@ public:
     void ALoggingExecute();
     // Enables or disables the household section pages for the current card.
     void TabSheetsReset();
+    // Applies the period-half settings of the open book.
+    void disableFLK();
 
     // Book title + " (" + "Версия" + "3.21" + ")" + " : " + period + "/ " + settlement.
     static QString captionFor(Book book, const QString &periodName, const QString &settlementName);
@@ -90,7 +94,6 @@ private:
     void create();
     void showBook(Book book);
     void connectActions();
-    void runRecordAction(const std::function<void(Dataset &)> &action);
     void updateRecordActions();
     void cardScrolled();
 
@@ -101,6 +104,7 @@ private:
     HeaderStrip *m_header = nullptr;
     QTableView *m_cardList = nullptr;
     BookPages *m_pages = nullptr;
+    BookNavigation *m_navigation = nullptr;
     TFDM *m_fdm = nullptr;
     TFSelPeriod *m_selPeriod = nullptr;
     TFproper *m_proper = nullptr;
