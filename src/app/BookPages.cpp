@@ -2,6 +2,7 @@
 
 #include "app/AppException.h"
 #include "app/Catalog.h"
+#include "books/household/HouseholdCardPage.h"
 #include "db/DatasetTableModel.h"
 #include "db/TFDM.h"
 
@@ -10,11 +11,11 @@
 
 using namespace Qt::StringLiterals;
 
-BookPages::BookPages(TFDM &fdm, PromptPort &port, QWidget *parent)
+BookPages::BookPages(TFDM &fdm, ::HouseholdCard &household, PromptPort &port, QWidget *parent)
     : QTabWidget(parent)
     , m_port(port)
 {
-    addPage(HouseholdCard, grid(fdm.TKPUCatal), tr("Карточка"));
+    addPage(HouseholdCard, new HouseholdCardPage(fdm, household, port, this), tr("Карточка"));
     addPage(FarmCard, grid(fdm.TKFHCatal), tr("Карточка"));
     addPage(Members,
             subPages({{tr("Постоянно проживающие"), &fdm.section(u"TSRN"_s)},

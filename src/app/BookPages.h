@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 class Dataset;
+class HouseholdCard;
 class PromptPort;
 class TFDM;
 
@@ -33,7 +34,7 @@ public:
         Additional,
     };
 
-    BookPages(TFDM &fdm, PromptPort &port, QWidget *parent = nullptr);
+    BookPages(TFDM &fdm, ::HouseholdCard &household, PromptPort &port, QWidget *parent = nullptr);
 
     // Shows the pages of `book`, moves off a page the book does not show and
     // sets the book's captions.

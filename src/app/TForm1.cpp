@@ -16,6 +16,8 @@
 #include "app/TFproper.h"
 #include "app/TFselkato.h"
 #include "app/TfrmLogs.h"
+#include "books/SectionLink.h"
+#include "books/household/HouseholdCard.h"
 #include "app/TfrmResetPassword.h"
 #include "db/DatasetTableModel.h"
 #include "db/TFDM.h"
@@ -60,7 +62,8 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     m_cardList->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_cardList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_cardList->verticalHeader()->hide();
-    m_pages = new BookPages(*m_fdm, m_port, this);
+    m_household = new HouseholdCard(*m_fdm, m_context, m_port, this);
+    m_pages = new BookPages(*m_fdm, *m_household, m_port, this);
     m_pages->showBook(Book::Farm); // the farm item is the ticked one until start-up opens the household book
     m_navigation = new BookNavigation(*this);
 
@@ -76,8 +79,18 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     setCentralWidget(central);
     resize(1100, 750);
 
-    m_fdm->TKPUCatal.afterScroll = [this](Dataset &) { cardScrolled(); };
-    m_fdm->TKFHCatal.afterScroll = [this](Dataset &) { cardScrolled(); };
+    m_household->install();
+    installCardDeletion(*m_fdm, m_port);
+    SectionLink::installDefaults(*m_fdm, m_port, [this] { return m_book; });
+    connect(m_household, &HouseholdCard::cardShown, this, [this](const HouseholdCardState &state) {
+        m_header->showCard(m_fdm->TKPUCatal);
+        m_header->setDeletedVisible(state.deleted);
+        m_header->setHeadOfHousehold(state.headOfHousehold);
+        m_header->setHouseStatus(state.houseStatus);
+        updateRecordActions();
+    });
+    connect(m_household, &HouseholdCard::pagesChanged, this, [this] { TabSheetsReset(); });
+    m_fdm->TKFHCatal.afterScroll = [this](Dataset &) { farmCardScrolled(); };
     connectActions();
     updateRecordActions();
 }
@@ -213,7 +226,8 @@ void TForm1::showBook(Book book)
 
     updateCaption();
     updateRecordActions();
-    cardScrolled();
+    m_household->setBookOpen(household);
+    list.runAfterScroll();
 }
 
 void TForm1::IsKPUClick()
@@ -228,19 +242,18 @@ void TForm1::IsKFHClick()
         showBook(Book::Farm);
 }
 
-// What follows the move to another card: the header strip and the card's
-// sections.
-void TForm1::cardScrolled()
+// The move to another farm card: the header strip and the farm book's sections.
+void TForm1::farmCardScrolled()
 {
-    if (m_ending || !m_fdm)
+    if (m_ending || m_book != Book::Farm)
         return;
-    Dataset &list = bookList();
+    Dataset &list = m_fdm->TKFHCatal;
     m_header->showCard(list);
     const bool hasCard = list.isActive() && !list.isEmpty();
     m_header->setDeletedVisible(hasCard && list.value(u"IS_DELETED"_s).toInt() == 1);
     const QVariant cardId = hasCard ? list.value(u"ID"_s) : QVariant();
     for (const SectionInfo &section : SectionRegistry::all()) {
-        if (!section.servesBook(m_book))
+        if (!section.servesBook(Book::Farm))
             continue;
         Dataset &ds = m_fdm->section(section.dataset);
         ds.close();
@@ -273,12 +286,12 @@ void TForm1::connectActions()
             [this] { guarded(m_port, [this] { AChangePeriodExecute(); }); });
     connect(a.ASortAddress, &QAction::triggered, this, [this] { guarded(m_port, [this] { setSortOrder(0); }); });
     connect(a.ASortLs, &QAction::triggered, this, [this] { guarded(m_port, [this] { setSortOrder(1); }); });
-    connect(a.ALogging, &QAction::triggered, this, [this] { guarded(m_port, [this] { ALoggingExecute(); }); });
     a.ALockProgram->setEnabled(true);
     a.AChangePassword->setEnabled(true);
     connect(a.ALockProgram, &QAction::triggered, this, [this] { ALockProgramExecute(); });
     connect(a.AChangePassword, &QAction::triggered, this,
             [this] { guarded(m_port, [this] { AChangePasswordExecute(); }); });
+    connect(a.ALogging, &QAction::triggered, this, [this] { guarded(m_port, [this] { ALoggingExecute(); }); });
     connect(a.ASettings, &QAction::triggered, this, [this] {
         guarded(m_port, [this] {
             m_proper->prepare();

@@ -12,6 +12,7 @@ class BookNavigation;
 class BookPages;
 class Dataset;
 class HeaderStrip;
+class HouseholdCard;
 class PromptPort;
 class QTableView;
 class TFDM;
@@ -50,9 +51,9 @@ public:
     TFSelPeriod &selPeriod() { return *m_selPeriod; }
     TFproper &proper() { return *m_proper; }
     TFselkato &selkato() { return *m_selkato; }
+    TfrmLogs &logs() { return *m_logs; }
     TFlogin &loginDialog() { return *m_login; }
     TfrmResetPassword &resetPassword() { return *m_resetPassword; }
-    TfrmLogs &logs() { return *m_logs; }
     HeaderStrip &header() { return *m_header; }
     BookPages &pages() { return *m_pages; }
     BookNavigation &navigation() { return *m_navigation; }
@@ -95,7 +96,7 @@ private:
     void showBook(Book book);
     void connectActions();
     void updateRecordActions();
-    void cardScrolled();
+    void farmCardScrolled();
 
     PromptPort &m_port;
     WorkContext m_context;
@@ -105,13 +106,14 @@ private:
     QTableView *m_cardList = nullptr;
     BookPages *m_pages = nullptr;
     BookNavigation *m_navigation = nullptr;
+    HouseholdCard *m_household = nullptr;
     TFDM *m_fdm = nullptr;
     TFSelPeriod *m_selPeriod = nullptr;
     TFproper *m_proper = nullptr;
     TFselkato *m_selkato = nullptr;
+    TfrmLogs *m_logs = nullptr;
     TFlogin *m_login = nullptr;
     TfrmResetPassword *m_resetPassword = nullptr;
-    TfrmLogs *m_logs = nullptr;
     Book m_book = Book::Farm;
     bool m_ending = false;
     bool m_activating = false;

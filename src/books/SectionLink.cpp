@@ -46,4 +46,19 @@ void deleteSectionsOfCard(TFDM &fdm, Book book, const QVariant &cardId)
     }
 }
 
+void installDefaults(TFDM &fdm, PromptPort &port, std::function<Book()> openBook)
+{
+    // Members, temporary residents, housing and trade premises always belong
+    // to the current household.
+    static const QStringList alwaysLinked = {u"KPU_SRN"_s, u"KPU_SRN2"_s, u"KPU_RZHF"_s, u"KPU_VTT"_s};
+    for (const SectionInfo &section : SectionRegistry::all()) {
+        Dataset &ds = fdm.section(section.dataset);
+        const bool always = alwaysLinked.contains(section.table);
+        ds.beforePost = [&fdm, &port, openBook, &section, always](Dataset &row) {
+            linkToCard(row, section, openBook(), fdm, port, always);
+        };
+        ds.afterPost = [](Dataset &row) { rereadAfterSave(row); };
+    }
+}
+
 } // namespace SectionLink

@@ -2,6 +2,8 @@
 
 #include "books/SectionRegistry.h"
 
+#include <functional>
+
 class Dataset;
 class PromptPort;
 class TFDM;
@@ -25,5 +27,9 @@ void rereadAfterSave(Dataset &row);
 // Deletes the rows of every section of `book` that hang on card `cardId`, in
 // the operation of the card's own deletion (so all of it goes, or none).
 void deleteSectionsOfCard(TFDM &fdm, Book book, const QVariant &cardId);
+
+// Until a section's own rules are installed, saving a row links it to the
+// card and rereads the section afterwards.
+void installDefaults(TFDM &fdm, PromptPort &port, std::function<Book()> openBook);
 
 } // namespace SectionLink

@@ -345,6 +345,7 @@ void TestStartup::readOnlySectionEditShowsA21()
     m_port->onExec(choosePeriod(0, 0));
     auto form = startForm();
     form->FormActivate();
+    form->fdm().setSectionEditable(u"TVTT"_s, false);
     Dataset &trade = form->fdm().section(u"TVTT"_s);
     QVERIFY(trade.isReadOnly());
     QVERIFY(!guarded(form->port(), [&] { trade.append(); }));

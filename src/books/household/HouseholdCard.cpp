@@ -10,6 +10,8 @@
 
 #include <QDate>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -89,6 +91,8 @@ void HouseholdCard::afterPost(Dataset &card)
 
 void HouseholdCard::afterScroll(Dataset &card)
 {
+    if (!m_bookOpen)
+        return;
     HouseholdCardState state;
     state.hasCard = card.isActive() && !card.isEmpty();
     state.deleted = state.hasCard && card.value(u"IS_DELETED"_s).toInt() == 1;
@@ -150,15 +154,16 @@ void HouseholdCard::markDeleted(bool ticked)
     emit pagesChanged();
 }
 
-void CardDeletion::install()
+void installCardDeletion(TFDM &fdm, PromptPort &port)
 {
-    for (Dataset *card : {&m_fdm.TKPUCatal, &m_fdm.TKFHCatal}) {
-        const Book book = card == &m_fdm.TKPUCatal ? Book::Household : Book::Farm;
-        card->beforeDelete = [this](Dataset &d) {
-            if (!m_port.yesNo(catalog(u"confirm_del"_s)))
+    for (Dataset *card : {&fdm.TKPUCatal, &fdm.TKFHCatal}) {
+        const Book book = card == &fdm.TKPUCatal ? Book::Household : Book::Farm;
+        auto cardId = std::make_shared<QVariant>(); // from the question to the clean-up
+        card->beforeDelete = [&port, cardId](Dataset &d) {
+            if (!port.yesNo(catalog(u"confirm_del"_s)))
                 throw Abort{};
-            m_cardId = d.value(u"ID"_s);
+            *cardId = d.value(u"ID"_s);
         };
-        card->afterDelete = [this, book](Dataset &) { SectionLink::deleteSectionsOfCard(m_fdm, book, m_cardId); };
+        card->afterDelete = [&fdm, book, cardId](Dataset &) { SectionLink::deleteSectionsOfCard(fdm, book, *cardId); };
     }
 }

@@ -31,6 +31,10 @@ public:
     // Hooks the rules into the data module's household list.
     void install();
 
+    // The move to another card reopens the household sections only while the
+    // household book is open: the farm book shares some of them.
+    void setBookOpen(bool open) { m_bookOpen = open; }
+
     // "Карточка удалена" ticked (true) or cleared (false) on the card page,
     // the card being in editing: the question, then the save or not.
     void markDeleted(bool ticked);
@@ -54,18 +58,9 @@ private:
     WorkContext &m_context;
     PromptPort &m_port;
     HouseholdCardState m_state;
+    bool m_bookOpen = false;
 };
 
 // The deletion of a card of either book: the question before, the removal of
 // the card's section rows after; both in the deletion's one operation.
-class CardDeletion
-{
-public:
-    CardDeletion(TFDM &fdm, PromptPort &port) : m_fdm(fdm), m_port(port) {}
-    void install();
-
-private:
-    TFDM &m_fdm;
-    PromptPort &m_port;
-    QVariant m_cardId;
-};
+void installCardDeletion(TFDM &fdm, PromptPort &port);
