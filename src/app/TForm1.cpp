@@ -18,6 +18,8 @@
 #include "app/TfrmLogs.h"
 #include "books/SectionLink.h"
 #include "books/household/HouseholdCard.h"
+#include "books/household/HouseholdCardPage.h"
+#include "books/household/Members.h"
 #include "app/TfrmResetPassword.h"
 #include "db/DatasetTableModel.h"
 #include "db/TFDM.h"
@@ -28,6 +30,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -82,6 +85,11 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     m_household->install();
     installCardDeletion(*m_fdm, m_port);
     SectionLink::installDefaults(*m_fdm, m_port, [this] { return m_book; });
+    auto *members = new Members(*m_fdm, m_port, this);
+    members->install();
+    connect(members, &Members::flatEditLocked, this, [this] {
+        static_cast<HouseholdCardPage *>(m_pages->page(BookPages::HouseholdCard))->edit(u"FLAT"_s)->setEnabled(false);
+    });
     connect(m_household, &HouseholdCard::cardShown, this, [this](const HouseholdCardState &state) {
         m_header->showCard(m_fdm->TKPUCatal);
         m_header->setDeletedVisible(state.deleted);

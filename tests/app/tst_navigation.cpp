@@ -510,7 +510,9 @@ void TestNavigation::pageGuards()
 
 void TestNavigation::nextSavesMembersAndMoves()
 {
-    const QList<int> candidates = ids(ActiveWithSections);
+    // Not a one-flat house, whose flat rule would leave the card to be saved too.
+    const QList<int> candidates =
+        ids(QString(ActiveWithSections).replace(u" order by"_s, u" and coalesce(r.SPVOB_ID, 0) <> 1 order by"_s));
     QVERIFY(!candidates.isEmpty());
     auto form = startForm(0, settlementOf(candidates.constFirst()));
     TFDM &fdm = form->fdm();
