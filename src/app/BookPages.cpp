@@ -3,6 +3,7 @@
 #include "app/AppException.h"
 #include "app/Catalog.h"
 #include "books/household/HouseholdCardPage.h"
+#include "books/household/HousingPage.h"
 #include "books/household/MembersPage.h"
 #include "db/DatasetTableModel.h"
 #include "db/TFDM.h"
@@ -20,7 +21,7 @@ BookPages::BookPages(TFDM &fdm, ::HouseholdCard &household, PromptPort &port, QW
     addPage(FarmCard, grid(fdm.TKFHCatal), tr("Карточка"));
     addPage(Members, new MembersPage(fdm, port, this), tr("1.Список членов домох-ва"));
     addPage(FarmComposition, grid(fdm.section(u"TSostav"_s)), tr("1.Сведения о составе КФХ"));
-    addPage(Housing, grid(fdm.section(u"TRZHF"_s)), tr("2.Жилищные условия"));
+    addPage(Housing, new HousingPage(fdm, port, this), tr("2.Жилищные условия"));
     addPage(FarmMoney, grid(fdm.section(u"TMoney"_s)), tr("2.Стоимость осн.фондов"));
     addPage(Land, grid(fdm.section(u"TZEM"_s)), QString());
     addPage(Livestock, grid(fdm.section(u"TZHIV"_s)), QString());

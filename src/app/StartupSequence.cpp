@@ -1,6 +1,7 @@
 #include "app/StartupSequence.h"
 
 #include "app/AppException.h"
+#include "app/BookPages.h"
 #include "app/Catalog.h"
 #include "app/IniSettings.h"
 #include "app/LogManager.h"
@@ -10,6 +11,7 @@
 #include "app/TFSelPeriod.h"
 #include "app/TForm1.h"
 #include "app/TFproper.h"
+#include "books/household/HousingPage.h"
 #include "db/DatabaseLocation.h"
 #include "db/TFDM.h"
 
@@ -181,4 +183,7 @@ void StartupSequence::refresh()
     m_form.context().FirstActivation = false;
     m_form.fdm().openListsAndSections();
     m_form.disableFLK();
+    // The housing page's dependent fields follow the situation of the current row.
+    if (auto *housing = qobject_cast<HousingPage *>(m_form.pages().page(BookPages::Housing)))
+        housing->situationChanged();
 }

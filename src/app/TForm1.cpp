@@ -19,6 +19,7 @@
 #include "books/SectionLink.h"
 #include "books/household/HouseholdCard.h"
 #include "books/household/HouseholdCardPage.h"
+#include "books/household/Housing.h"
 #include "books/household/Members.h"
 #include "app/TfrmResetPassword.h"
 #include "db/DatasetTableModel.h"
@@ -85,6 +86,12 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     m_household->install();
     installCardDeletion(*m_fdm, m_port);
     SectionLink::installDefaults(*m_fdm, m_port, [this] { return m_book; });
+    auto *housing = new Housing(*m_fdm, *m_household, m_port, this);
+    housing->install(); // in place of the housing section's default save
+    QLineEdit *cardFlat = static_cast<HouseholdCardPage *>(m_pages->page(BookPages::HouseholdCard))->edit(u"FLAT"_s);
+    connect(housing, &Housing::flatEditLocked, cardFlat, [cardFlat] { cardFlat->setEnabled(false); });
+    connect(housing, &Housing::flatEditReleased, cardFlat, [cardFlat] { cardFlat->setEnabled(true); });
+    connect(housing, &Housing::pagesChanged, this, [this] { TabSheetsReset(); });
     auto *members = new Members(*m_fdm, m_port, this);
     members->install();
     connect(members, &Members::flatEditLocked, this, [this] {

@@ -77,7 +77,14 @@ FieldBinding::Binding *FieldBinding::find(const QWidget *widget)
 
 void FieldBinding::bindLineEdit(QLineEdit *edit, const QString &field)
 {
-    add({Kind::LineEdit, edit, field.toUpper(), {}, {}, {}});
+    bindLineEdit(edit, field, Format());
+}
+
+void FieldBinding::bindLineEdit(QLineEdit *edit, const QString &field, Format shownAs)
+{
+    Binding binding{Kind::LineEdit, edit, field.toUpper(), {}, {}, {}};
+    binding.shownAs = std::move(shownAs);
+    add(binding);
     connect(edit, &QLineEdit::textEdited, this, [this, edit] { userChanged(edit); });
     connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
         if (Binding *b = find(edit))
@@ -153,7 +160,7 @@ void FieldBinding::show(Binding &b)
     switch (b.kind) {
     case Kind::LineEdit: {
         auto *edit = static_cast<QLineEdit *>(b.widget.data());
-        const QString text = Dataset::displayText(value);
+        const QString text = b.shownAs ? b.shownAs(value) : Dataset::displayText(value);
         if (edit->text() != text)
             edit->setText(text);
         break;

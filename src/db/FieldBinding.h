@@ -39,6 +39,10 @@ public:
     // Text of any field; Decimal and integer fields parse the text, date
     // fields read dd.MM.yyyy (empty text is NULL).
     void bindLineEdit(QLineEdit *edit, const QString &field);
+    // The same, with the value shown as `shownAs` makes it (an area with one
+    // place, a timestamp as its date); typed text is read as above.
+    using Format = std::function<QString(const QVariant &value)>;
+    void bindLineEdit(QLineEdit *edit, const QString &field, Format shownAs);
     // 1 ticked, 0 cleared; NULL shows cleared.
     void bindCheckBox(QCheckBox *box, const QString &field);
     // A lookup: the items are the rows of `lookup` showing `displayField`;
@@ -62,6 +66,7 @@ private:
         QString keyField;
         QString displayField;
         bool pending = false; // typed but not yet written
+        Format shownAs;       // line edits: how the value is shown; empty: Dataset::displayText
     };
 
     void add(const Binding &binding);
