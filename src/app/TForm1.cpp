@@ -94,9 +94,7 @@ TForm1::TForm1(PromptPort &port, const QString &exeDir, const QString &lockFolde
     connect(housing, &Housing::pagesChanged, this, [this] { TabSheetsReset(); });
     auto *members = new Members(*m_fdm, m_port, this);
     members->install();
-    connect(members, &Members::flatEditLocked, this, [this] {
-        static_cast<HouseholdCardPage *>(m_pages->page(BookPages::HouseholdCard))->edit(u"FLAT"_s)->setEnabled(false);
-    });
+    connect(members, &Members::flatEditLocked, cardFlat, [cardFlat] { cardFlat->setEnabled(false); });
     connect(m_household, &HouseholdCard::cardShown, this, [this](const HouseholdCardState &state) {
         m_header->showCard(m_fdm->TKPUCatal);
         m_header->setDeletedVisible(state.deleted);
