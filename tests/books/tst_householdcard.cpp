@@ -4,8 +4,7 @@
 #include "books/SectionLink.h"
 #include "books/household/HouseholdCard.h"
 #include "db/TFDM.h"
-#include "support/ScriptedPromptPort.h"
-#include "support/TestDatabase.h"
+#include "support/HouseholdBookFixture.h"
 #include "support/TestSql.h"
 
 #include <QDate>
@@ -37,56 +36,24 @@ private slots:
     void headOfHouseholdIsALivingHead();
 
 private:
-    Dataset &list() { return m_fdm->TKPUCatal; }
-    QSqlDatabase db() { return m_fdm->session().database(); }
-    int newCard(const QString &ls);
+    Dataset &list() { return m_book->list(); }
+    QSqlDatabase db() { return m_book->db(); }
+    int newCard(const QString &ls) { return m_book->newCard(ls); }
 
-    std::unique_ptr<TestDatabase> m_tdb;
-    std::unique_ptr<ScriptedPromptPort> m_port;
-    WorkContext m_context;
-    std::unique_ptr<TFDM> m_fdm;
-    std::unique_ptr<HouseholdCard> m_card;
+    std::unique_ptr<HouseholdBookFixture> m_book;
 };
 
 void TestHouseholdCard::init()
 {
-    m_tdb = std::make_unique<TestDatabase>();
-    QVERIFY2(m_tdb->isOpen(), qPrintable(m_tdb->errorString()));
-    const QString prefix = scalar(m_tdb->db(), u"select KATO from KNIGA_PROPERTY"_s).toString().left(6);
-    m_tdb->close();
-
-    m_port = std::make_unique<ScriptedPromptPort>();
-    m_context = WorkContext{};
-    m_fdm = std::make_unique<TFDM>(m_context);
-    m_fdm->connectDatabase(m_tdb->path());
-    m_fdm->RefreshKato(prefix);
-    m_context.SettlementId = m_fdm->TKnigaKato.value(u"ID"_s).toInt();
-
-    m_card = std::make_unique<HouseholdCard>(*m_fdm, m_context, *m_port);
-    m_card->install();
-    m_card->setBookOpen(true);
-    installCardDeletion(*m_fdm, *m_port);
-    SectionLink::installDefaults(*m_fdm, *m_port, [] { return Book::Household; });
-    m_fdm->ChangeKato(m_context.SettlementId);
+    m_book = std::make_unique<HouseholdBookFixture>();
+    QVERIFY2(m_book->isReady(), qPrintable(m_book->errorString()));
+    m_book->open(HouseholdBookFixture::Sections::Closed);
     QVERIFY(list().recordCount() > 1);
 }
 
 void TestHouseholdCard::cleanup()
 {
-    m_card.reset();
-    m_fdm.reset();
-    m_port.reset();
-    m_tdb.reset();
-}
-
-int TestHouseholdCard::newCard(const QString &ls)
-{
-    list().append();
-    list().setValue(u"LS"_s, ls);
-    list().setValue(u"STREET"_s, u"УЛ. ТЕСТОВАЯ"_s);
-    list().setValue(u"HOUSE"_s, u"1"_s);
-    list().post();
-    return scalar(db(), u"select max(ID) from KPU_CATAL where LS = ?"_s, {ls}).toInt();
+    m_book.reset();
 }
 
 void TestHouseholdCard::saveRules_data()
@@ -126,14 +93,14 @@ void TestHouseholdCard::saveRules()
     list().setValue(u"AR"_s, ar);
     list().setValue(u"AP"_s, ap);
 
-    const bool saved = guarded(*m_port, [&] { list().post(); });
+    const bool saved = guarded(m_book->port(), [&] { list().post(); });
     if (message.isEmpty()) {
-        QVERIFY2(saved, qPrintable(m_port->texts().join(u'\n')));
+        QVERIFY2(saved, qPrintable(m_book->port().texts().join(u'\n')));
         QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL"_s).toInt(), before.toInt() + 1);
         return;
     }
     QVERIFY(!saved);
-    QCOMPARE(m_port->texts(), QStringList{message});
+    QCOMPARE(m_book->port().texts(), QStringList{message});
     QCOMPARE(list().state(), DatasetState::Insert); // the input stays
     QCOMPARE(list().value(u"AR"_s).toString(), ar);
     QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL"_s), before);
@@ -147,7 +114,8 @@ void TestHouseholdCard::savedCardBelongsToTheSettlement()
     list().setValue(u"HOUSE"_s, u"2"_s);
     list().setValue(u"KATO_ID"_s, 1);
     list().post();
-    QCOMPARE(scalar(db(), u"select KATO_ID from KPU_CATAL where LS = '880100'"_s).toInt(), m_context.SettlementId);
+    QCOMPARE(scalar(db(), u"select KATO_ID from KPU_CATAL where LS = '880100'"_s).toInt(),
+             m_book->context().SettlementId);
     QCOMPARE(list().value(u"LS"_s).toString(), u"880100"_s); // the list stands on it again
 }
 
@@ -157,28 +125,29 @@ void TestHouseholdCard::markingDatesTheCardAndRestoringKeepsTheDate()
     QVERIFY(list().locate(u"ID"_s, id));
     const QString sqlDate = u"select DATE_DELETED, IS_DELETED from KPU_CATAL where ID = ?"_s;
 
-    m_port->answer(Button::Yes);
+    m_book->port().answer(Button::Yes);
     list().edit();
     list().setValue(u"IS_DELETED"_s, 1);
-    m_card->markDeleted(true);
+    m_book->card().markDeleted(true);
     QCOMPARE(scalar(db(), sqlDate, {id}).toDate(), QDate::currentDate());
-    QVERIFY(m_port->lastMessage().text.endsWith(u"с лицевым счетом № 880200?"_s));
+    QVERIFY(m_book->port().lastMessage().text.endsWith(u"с лицевым счетом № 880200?"_s));
 
     // An earlier date shows that restoring and marking again keep it.
     run(db(), u"update KPU_CATAL set DATE_DELETED = '2020-05-04' where ID = ?"_s, {id});
     list().refresh();
-    m_port->answer(Button::Yes);
+    m_book->port().answer(Button::Yes);
     list().edit();
     list().setValue(u"IS_DELETED"_s, 0);
-    m_card->markDeleted(false);
-    QVERIFY(m_port->lastMessage().text.startsWith(u"Данное домашнее хозяйство удалено, дата удаления 04.05.2020."_s));
+    m_book->card().markDeleted(false);
+    QVERIFY(m_book->port().lastMessage().text.startsWith(
+        u"Данное домашнее хозяйство удалено, дата удаления 04.05.2020."_s));
     QCOMPARE(column(db(), u"select IS_DELETED || ' ' || DATE_DELETED from KPU_CATAL where ID = ?"_s, {id}),
              QStringList{u"0 2020-05-04"_s});
 
-    m_port->answer(Button::Yes);
+    m_book->port().answer(Button::Yes);
     list().edit();
     list().setValue(u"IS_DELETED"_s, 1);
-    m_card->markDeleted(true);
+    m_book->card().markDeleted(true);
     QCOMPARE(column(db(), u"select IS_DELETED || ' ' || DATE_DELETED from KPU_CATAL where ID = ?"_s, {id}),
              QStringList{u"1 2020-05-04"_s});
 }
@@ -187,10 +156,10 @@ void TestHouseholdCard::markingAnsweredNoSavesTheCardUnmarked()
 {
     const int id = newCard(u"880300"_s);
     QVERIFY(list().locate(u"ID"_s, id));
-    m_port->answer(Button::No);
+    m_book->port().answer(Button::No);
     list().edit();
     list().setValue(u"IS_DELETED"_s, 1);
-    m_card->markDeleted(true);
+    m_book->card().markDeleted(true);
     QCOMPARE(list().state(), DatasetState::Browse);
     QCOMPARE(scalar(db(), u"select IS_DELETED from KPU_CATAL where ID = ?"_s, {id}).toInt(), 0);
     QVERIFY(scalar(db(), u"select DATE_DELETED from KPU_CATAL where ID = ?"_s, {id}).isNull());
@@ -201,17 +170,17 @@ void TestHouseholdCard::cardWithMembersIsNotDeleted()
     const QVariant id = scalar(db(), u"select first 1 c.ID from KPU_CATAL c where c.KATO_ID = ? and exists"
                                      " (select 1 from KPU_SRN s where s.ID_KPU_CATAL = c.ID)"
                                      " and exists (select 1 from ZEM z where z.ID_CATAL = c.ID)"_s,
-                               {m_context.SettlementId});
+                               {m_book->context().SettlementId});
     QVERIFY(list().locate(u"ID"_s, id));
     const QVariant land = scalar(db(), u"select count(*) from ZEM where ID_CATAL = ?"_s, {id});
 
-    m_port->answer(Button::No); // not confirmed: nothing at all
-    QVERIFY(!guarded(*m_port, [&] { list().remove(); }));
-    QCOMPARE(m_port->messages().size(), 1);
+    m_book->port().answer(Button::No); // not confirmed: nothing at all
+    QVERIFY(!guarded(m_book->port(), [&] { list().remove(); }));
+    QCOMPARE(m_book->port().messages().size(), 1);
 
-    m_port->answer(Button::Yes);
-    QVERIFY(!guarded(*m_port, [&] { list().remove(); }));
-    QCOMPARE(m_port->lastMessage().text, catalog(u"a20"_s));
+    m_book->port().answer(Button::Yes);
+    QVERIFY(!guarded(m_book->port(), [&] { list().remove(); }));
+    QCOMPARE(m_book->port().lastMessage().text, catalog(u"a20"_s));
     QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where ID = ?"_s, {id}).toInt(), 1);
     QCOMPARE(scalar(db(), u"select count(*) from ZEM where ID_CATAL = ?"_s, {id}), land);
 }
@@ -221,14 +190,14 @@ void TestHouseholdCard::deletionTakesTheSectionsAlong()
     const QVariant id = scalar(db(), u"select first 1 c.ID from KPU_CATAL c where c.KATO_ID = ?"
                                      " and exists (select 1 from ZEM z where z.ID_CATAL = c.ID)"
                                      " and exists (select 1 from KPU_RZHF r where r.ID_KPU_CATAL = c.ID)"_s,
-                               {m_context.SettlementId});
+                               {m_book->context().SettlementId});
     run(db(), u"delete from KPU_SRN where ID_KPU_CATAL = ?"_s, {id});
     list().refresh();
     QVERIFY(list().locate(u"ID"_s, id));
 
-    m_port->answer(Button::Yes);
+    m_book->port().answer(Button::Yes);
     list().remove();
-    QCOMPARE(m_port->lastMessage().text, catalog(u"confirm_del"_s));
+    QCOMPARE(m_book->port().lastMessage().text, catalog(u"confirm_del"_s));
     QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where ID = ?"_s, {id}).toInt(), 0);
     for (const SectionInfo &section : SectionRegistry::all()) {
         if (!section.servesBook(Book::Household))
@@ -241,8 +210,8 @@ void TestHouseholdCard::deletionTakesTheSectionsAlong()
 
 void TestHouseholdCard::saveReturnsToTheFirstOfEqualAccountNumbers()
 {
-    m_context.SortOrder = 1; // by account number, so equal numbers stand together
-    m_fdm->ChangeKato(m_context.SettlementId);
+    m_book->context().SortOrder = 1; // by account number, so equal numbers stand together
+    m_book->fdm().ChangeKato(m_book->context().SettlementId);
     const int first = newCard(u"880400"_s);
     const int second = newCard(u"880400"_s);
     QVERIFY(first != second);
@@ -259,11 +228,11 @@ void TestHouseholdCard::saveReturnsToTheFirstOfEqualAccountNumbers()
 void TestHouseholdCard::sectionOfAnUnsavedCardIsRefused()
 {
     list().append(); // a new card, never saved
-    Dataset &land = m_fdm->section(u"TZEM"_s);
+    Dataset &land = m_book->fdm().section(u"TZEM"_s);
     land.append();
     land.setValue(u"PASHNYA"_s, 100);
-    QVERIFY(!guarded(*m_port, [&] { land.post(); }));
-    QCOMPARE(m_port->lastMessage().text, catalog(u"a51"_s));
+    QVERIFY(!guarded(m_book->port(), [&] { land.post(); }));
+    QCOMPARE(m_book->port().lastMessage().text, catalog(u"a51"_s));
     QCOMPARE(land.state(), DatasetState::Browse); // the input is gone
     QCOMPARE(land.recordCount(), 0);
 }
@@ -274,12 +243,12 @@ void TestHouseholdCard::headOfHouseholdIsALivingHead()
     run(db(), u"insert into KPU_SRN (ID_KPU_CATAL, FAM, IM, OT, SROGD_ID, DATE_SM) values"
               " (?, 'ИВАНОВ', 'ИВАН', 'ИВАНОВИЧ', 1, '2020-01-01')"_s, {id});
     QVERIFY(list().locate(u"ID"_s, id));
-    QCOMPARE(m_card->state().headOfHousehold, u"Нет главы ДХ"_s);
+    QCOMPARE(m_book->card().state().headOfHousehold, u"Нет главы ДХ"_s);
 
     run(db(), u"insert into KPU_SRN (ID_KPU_CATAL, FAM, IM, OT, SROGD_ID) values"
               " (?, 'ПЕТРОВ', 'ПЁТР', 'ПЕТРОВИЧ', 1)"_s, {id});
     list().runAfterScroll();
-    QCOMPARE(m_card->state().headOfHousehold, u"ПЕТРОВ ПЁТР ПЕТРОВИЧ"_s);
+    QCOMPARE(m_book->card().state().headOfHousehold, u"ПЕТРОВ ПЁТР ПЕТРОВИЧ"_s);
 }
 
 QTEST_MAIN(TestHouseholdCard)

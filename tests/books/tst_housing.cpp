@@ -11,6 +11,7 @@
 #include "books/household/HousingPage.h"
 #include "db/Decimal.h"
 #include "db/TFDM.h"
+#include "support/HouseholdBookFixture.h"
 #include "support/ScriptedPromptPort.h"
 #include "support/TestDatabase.h"
 #include "support/TestSql.h"
@@ -87,69 +88,32 @@ private slots:
     void mainWindowLocksTheFlatEditAndFollowsTheRemoval();
 
 private:
-    Dataset &list() { return m_fdm->TKPUCatal; }
-    Dataset &housing() { return m_fdm->section(u"TRZHF"_s); }
-    QSqlDatabase db() { return m_fdm->session().database(); }
-    int newCard(const QString &ls);
+    Dataset &list() { return m_book->list(); }
+    Dataset &housing() { return m_book->fdm().section(u"TRZHF"_s); }
+    QSqlDatabase db() { return m_book->db(); }
+    int newCard(const QString &ls) { return m_book->newCurrentCard(ls, {u"УЛ. ЖИЛИЩНАЯ"_s, u"5"_s, u"12"_s}); }
     // A card with a lived-in housing row and one row in every other section.
     int cardWithAllSections(const QString &ls);
     int sectionRows(const QVariant &cardId);
 
-    std::unique_ptr<TestDatabase> m_tdb;
-    std::unique_ptr<ScriptedPromptPort> m_port;
-    WorkContext m_context;
-    std::unique_ptr<TFDM> m_fdm;
-    std::unique_ptr<HouseholdCard> m_card;
+    std::unique_ptr<HouseholdBookFixture> m_book;
     std::unique_ptr<Housing> m_housing;
 };
 
 void TestHousing::init()
 {
-    m_tdb = std::make_unique<TestDatabase>();
-    QVERIFY2(m_tdb->isOpen(), qPrintable(m_tdb->errorString()));
-    const QString prefix = scalar(m_tdb->db(), u"select KATO from KNIGA_PROPERTY"_s).toString().left(6);
-    m_tdb->close();
-
-    m_port = std::make_unique<ScriptedPromptPort>();
-    m_context = WorkContext{};
-    m_fdm = std::make_unique<TFDM>(m_context);
-    m_fdm->connectDatabase(m_tdb->path());
-    m_fdm->RefreshKato(prefix);
-    m_context.SettlementId = m_fdm->TKnigaKato.value(u"ID"_s).toInt();
-
-    m_card = std::make_unique<HouseholdCard>(*m_fdm, m_context, *m_port);
-    m_card->install();
-    m_card->setBookOpen(true);
-    installCardDeletion(*m_fdm, *m_port);
-    SectionLink::installDefaults(*m_fdm, *m_port, [] { return Book::Household; });
-    m_housing = std::make_unique<Housing>(*m_fdm, *m_card, *m_port);
+    m_book = std::make_unique<HouseholdBookFixture>();
+    QVERIFY2(m_book->isReady(), qPrintable(m_book->errorString()));
+    m_housing = std::make_unique<Housing>(m_book->fdm(), m_book->card(), m_book->port());
     m_housing->install();
-    m_fdm->openListsAndSections();
-    m_fdm->ChangeKato(m_context.SettlementId);
+    m_book->open();
     QVERIFY(list().recordCount() > 1);
 }
 
 void TestHousing::cleanup()
 {
     m_housing.reset();
-    m_card.reset();
-    m_fdm.reset();
-    m_port.reset();
-    m_tdb.reset();
-}
-
-int TestHousing::newCard(const QString &ls)
-{
-    list().append();
-    list().setValue(u"LS"_s, ls);
-    list().setValue(u"STREET"_s, u"УЛ. ЖИЛИЩНАЯ"_s);
-    list().setValue(u"HOUSE"_s, u"5"_s);
-    list().setValue(u"FLAT"_s, u"12"_s);
-    list().post(); // the list stands on the new card again
-    const int id = scalar(db(), u"select max(ID) from KPU_CATAL where LS = ?"_s, {ls}).toInt();
-    if (list().value(u"ID"_s).toInt() != id)
-        qFatal("the list does not stand on the new card");
-    return id;
+    m_book.reset();
 }
 
 int TestHousing::cardWithAllSections(const QString &ls)
@@ -282,8 +246,8 @@ void TestHousing::saveRules()
     apply(housing(), ValidRow);
     apply(housing(), changes);
 
-    QCOMPARE(guarded(*m_port, [&] { housing().post(); }), saved);
-    QCOMPARE(m_port->texts(), shown);
+    QCOMPARE(guarded(m_book->port(), [&] { housing().post(); }), saved);
+    QCOMPARE(m_book->port().texts(), shown);
     const int stored = scalar(db(), u"select count(*) from KPU_RZHF where ID_KPU_CATAL = ?"_s, {card}).toInt();
     if (saved) {
         QCOMPARE(stored, 1);
@@ -330,20 +294,20 @@ void TestHousing::removalEmptiesTheOtherSections()
     const QVariant other = scalar(db(), u"select first 1 c.ID from KPU_CATAL c where c.KATO_ID = ?"
                                         " and exists (select 1 from KPU_SRN s where s.ID_KPU_CATAL = c.ID)"
                                         " and exists (select 1 from ZEM z where z.ID_CATAL = c.ID)"_s,
-                                  {m_context.SettlementId});
+                                  {m_book->context().SettlementId});
     const int otherRows = sectionRows(other);
     const int card = cardWithAllSections(u"770003"_s);
     QCOMPARE(sectionRows(card), otherHouseholdSections().size());
-    QCOMPARE(m_fdm->section(u"TSRN"_s).recordCount(), 1);
-    QCOMPARE(m_card->state().houseStatus, QString());
+    QCOMPARE(m_book->fdm().section(u"TSRN"_s).recordCount(), 1);
+    QCOMPARE(m_book->card().state().houseStatus, QString());
     QSignalSpy pagesChanged(m_housing.get(), &Housing::pagesChanged);
 
-    m_port->answer(Button::Yes);
+    m_book->port().answer(Button::Yes);
     housing().edit();
     apply(housing(), situation);
     housing().post();
 
-    QCOMPARE(m_port->texts(),
+    QCOMPARE(m_book->port().texts(),
              QStringList{u"Вы действительно хотите удалить все данные домашнего хозяйства с лицевым счетом № 770003,"
                          " кроме жилищных условий?"_s});
     QCOMPARE(sectionRows(card), 0);
@@ -352,25 +316,25 @@ void TestHousing::removalEmptiesTheOtherSections()
     QCOMPARE(scalar(db(), u"select count(*) from KPU_CATAL where ID = ?"_s, {card}).toInt(), 1);
     QCOMPARE(list().state(), DatasetState::Browse); // the card was saved
     QCOMPARE(pagesChanged.size(), 1);
-    QCOMPARE(m_fdm->section(u"TSRN"_s).recordCount(), 0);
-    QCOMPARE(m_fdm->section(u"TZEM"_s).recordCount(), 0);
+    QCOMPARE(m_book->fdm().section(u"TSRN"_s).recordCount(), 0);
+    QCOMPARE(m_book->fdm().section(u"TZEM"_s).recordCount(), 0);
 
     // Away and back: the header shows the house status.
     QVERIFY(list().locate(u"ID"_s, other));
-    QCOMPARE(m_card->state().houseStatus, QString());
+    QCOMPARE(m_book->card().state().houseStatus, QString());
     QVERIFY(list().locate(u"ID"_s, card));
-    QCOMPARE(m_card->state().houseStatus, houseStatus);
+    QCOMPARE(m_book->card().state().houseStatus, houseStatus);
 }
 
 void TestHousing::removalAnsweredNoSavesNothing()
 {
     const int card = cardWithAllSections(u"770004"_s);
-    m_port->answer(Button::No);
+    m_book->port().answer(Button::No);
     housing().edit();
     housing().setValue(u"HS_ID"_s, Housing::EmptyHouseSituation);
-    QVERIFY(!guarded(*m_port, [&] { housing().post(); }));
+    QVERIFY(!guarded(m_book->port(), [&] { housing().post(); }));
 
-    QCOMPARE(m_port->messages().size(), 1); // the question alone
+    QCOMPARE(m_book->port().messages().size(), 1); // the question alone
     QCOMPARE(housing().state(), DatasetState::Edit);
     QCOMPARE(housing().value(u"HS_ID"_s).toInt(), Housing::EmptyHouseSituation);
     QCOMPARE(scalar(db(), u"select HS_ID from KPU_RZHF where ID_KPU_CATAL = ?"_s, {card}).toInt(), 580);
@@ -385,14 +349,14 @@ void TestHousing::backToLivedInClearsTheHouseStatus()
               " IS_RETIRED, HS_ID) values (?, 1234567890123456, 4, 19145, 1, 3, 40, 60, 0, ?)"_s,
         {card, Housing::EmptyHouseSituation});
     list().runAfterScroll();
-    QCOMPARE(m_card->state().houseStatus, EmptyHouse);
+    QCOMPARE(m_book->card().state().houseStatus, EmptyHouse);
 
     housing().edit();
     housing().setValue(u"HS_ID"_s, 580);
     housing().post(); // no question: the house is lived in again
-    QCOMPARE(m_port->messages().size(), 0);
+    QCOMPARE(m_book->port().messages().size(), 0);
     QCOMPARE(list().state(), DatasetState::Browse);
-    QCOMPARE(m_card->state().houseStatus, QString()); // without a move to another card
+    QCOMPARE(m_book->card().state().houseStatus, QString()); // without a move to another card
     QCOMPARE(housing().value(u"HS_ID"_s).toInt(), 580);
 }
 
@@ -404,13 +368,14 @@ void TestHousing::failedRemovalLeavesEverything()
     run(db(), u"create exception E_TEST_KEEP 'kept by the test'"_s);
     run(db(), u"create trigger T_TEST_KEEP for KPU_DOPOL before delete as begin exception E_TEST_KEEP; end"_s);
 
-    m_port->answer(Button::Yes);
+    m_book->port().answer(Button::Yes);
     housing().edit();
     housing().setValue(u"HS_ID"_s, Housing::EmptyHouseSituation);
-    QVERIFY(!guarded(*m_port, [&] { housing().post(); }));
+    QVERIFY(!guarded(m_book->port(), [&] { housing().post(); }));
 
-    QCOMPARE(m_port->messages().size(), 2); // the question, then the error
-    QVERIFY2(m_port->lastMessage().text.contains(u"kept by the test"_s), qPrintable(m_port->lastMessage().text));
+    QCOMPARE(m_book->port().messages().size(), 2); // the question, then the error
+    QVERIFY2(m_book->port().lastMessage().text.contains(u"kept by the test"_s),
+             qPrintable(m_book->port().lastMessage().text));
     QCOMPARE(housing().state(), DatasetState::Edit);
     QCOMPARE(sectionRows(card), otherHouseholdSections().size());
     QCOMPARE(scalar(db(), u"select HS_ID from KPU_RZHF where ID_KPU_CATAL = ?"_s, {card}).toInt(), 580);
@@ -482,7 +447,7 @@ void TestHousing::amenityGroups()
     newCard(u"770007"_s);
     housing().append();
     apply(housing(), ValidRow);
-    HousingPage page(*m_fdm, *m_port);
+    HousingPage page(m_book->fdm(), m_book->port());
     for (const QString &column : clicks) {
         auto *box = qobject_cast<QCheckBox *>(page.field(column));
         QVERIFY2(box, qPrintable(column));
@@ -525,7 +490,7 @@ void TestHousing::situationSwitch()
 
     const int card = newCard(u"770008"_s);
     run(db(), u"insert into KPU_RZHF (ID_KPU_CATAL, IS_RETIRED) values (?, ?)"_s, {card, stored});
-    HousingPage page(*m_fdm, *m_port);
+    HousingPage page(m_book->fdm(), m_book->port());
     list().runAfterScroll();
     QCOMPARE(housing().recordCount(), 1);
     if (clicked >= 0) {
@@ -546,7 +511,7 @@ void TestHousing::areasShownWithOneDecimal()
     const int card = newCard(u"770009"_s);
     run(db(), u"insert into KPU_RZHF (ID_KPU_CATAL, LIVING_SQ, FULL_SQ, DATE_ENTER) values (?, 40, 60.25, ?)"_s,
         {card, QDateTime(QDate(1985, 5, 1), QTime(0, 0))});
-    HousingPage page(*m_fdm, *m_port);
+    HousingPage page(m_book->fdm(), m_book->port());
     list().runAfterScroll();
     QCOMPARE(qobject_cast<QLineEdit *>(page.field(u"LIVING_SQ"_s))->text(), u"40.0"_s);
     QCOMPARE(qobject_cast<QLineEdit *>(page.field(u"FULL_SQ"_s))->text(), u"60.3"_s);
@@ -560,25 +525,25 @@ void TestHousing::areasShownWithOneDecimal()
 void TestHousing::mainWindowLocksTheFlatEditAndFollowsTheRemoval()
 {
     cleanup();
-    m_tdb = std::make_unique<TestDatabase>();
-    m_port = std::make_unique<ScriptedPromptPort>();
-    const QString prefix = scalar(m_tdb->db(), u"select KATO from KNIGA_PROPERTY"_s).toString().left(6);
-    const int settlement = scalar(m_tdb->db(), u"select first 1 c.KATO_ID from KPU_CATAL c join KPU_RZHF r"
-                                               " on r.ID_KPU_CATAL = c.ID where r.HS_ID = 580 order by c.ID"_s)
+    TestDatabase tdb;
+    ScriptedPromptPort port;
+    const QString prefix = HouseholdBookFixture::okrugPrefix(tdb.db());
+    const int settlement = scalar(tdb.db(), u"select first 1 c.KATO_ID from KPU_CATAL c join KPU_RZHF r"
+                                            " on r.ID_KPU_CATAL = c.ID where r.HS_ID = 580 order by c.ID"_s)
                                .toInt();
-    const int card = scalar(m_tdb->db(), u"select first 1 c.ID from KPU_CATAL c join KPU_RZHF r"
-                                         " on r.ID_KPU_CATAL = c.ID where r.HS_ID = 580 and c.KATO_ID = ?"
-                                         " and coalesce(r.IS_RETIRED, 0) = 0 and coalesce(c.IS_DELETED, 0) = 0"
-                                         " and r.IKD is not null and r.SPVOB_ID is not null and r.VSZHP_ID is not null"
-                                         " and r.HW_ID is not null and r.KOL_KOMNAT > 0 and r.LIVING_SQ > 0"
-                                         " and r.FULL_SQ >= r.LIVING_SQ and coalesce(r.BL_EL_PLITA, 0) = 0"
-                                         " and exists (select 1 from KPU_SRN s where s.ID_KPU_CATAL = c.ID)"
-                                         " order by c.ID"_s,
+    const int card = scalar(tdb.db(), u"select first 1 c.ID from KPU_CATAL c join KPU_RZHF r"
+                                      " on r.ID_KPU_CATAL = c.ID where r.HS_ID = 580 and c.KATO_ID = ?"
+                                      " and coalesce(r.IS_RETIRED, 0) = 0 and coalesce(c.IS_DELETED, 0) = 0"
+                                      " and r.IKD is not null and r.SPVOB_ID is not null and r.VSZHP_ID is not null"
+                                      " and r.HW_ID is not null and r.KOL_KOMNAT > 0 and r.LIVING_SQ > 0"
+                                      " and r.FULL_SQ >= r.LIVING_SQ and coalesce(r.BL_EL_PLITA, 0) = 0"
+                                      " and exists (select 1 from KPU_SRN s where s.ID_KPU_CATAL = c.ID)"
+                                      " order by c.ID"_s,
                             {settlement})
                          .toInt();
-    m_tdb->close();
+    tdb.close();
 
-    TForm1 form(*m_port, m_tdb->exeDir(), m_tdb->exeDir());
+    TForm1 form(port, tdb.exeDir(), tdb.exeDir());
     WorkContext &ctx = form.context();
     ctx.FirstActivation = false;
     ctx.PeriodIndex = 0;
@@ -586,7 +551,7 @@ void TestHousing::mainWindowLocksTheFlatEditAndFollowsTheRemoval()
     ctx.PeriodHalf = PeriodList::half(0);
     ctx.SettlementId = settlement;
     TFDM &fdm = form.fdm();
-    fdm.connectDatabase(m_tdb->path());
+    fdm.connectDatabase(tdb.path());
     fdm.TKnigaProperty.open();
     fdm.RefreshKato(prefix);
     fdm.ChangeKato(settlement);
@@ -614,7 +579,7 @@ void TestHousing::mainWindowLocksTheFlatEditAndFollowsTheRemoval()
     QVERIFY(flat->isEnabled());
     rzhf.cancel();
 
-    m_port->answer(Button::Yes);
+    port.answer(Button::Yes);
     rzhf.edit();
     rzhf.setValue(u"HS_ID"_s, Housing::EmptyHouseSituation);
     rzhf.post();

@@ -8,8 +8,7 @@
 #include "books/household/Members.h"
 #include "books/household/MembersPage.h"
 #include "db/TFDM.h"
-#include "support/ScriptedPromptPort.h"
-#include "support/TestDatabase.h"
+#include "support/HouseholdBookFixture.h"
 #include "support/TestSql.h"
 
 #include <QComboBox>
@@ -93,10 +92,10 @@ private slots:
     void pageShowsAndEditsTheMembers();
 
 private:
-    Dataset &list() { return m_fdm->TKPUCatal; }
-    Dataset &members() { return m_fdm->section(u"TSRN"_s); }
-    Dataset &residents() { return m_fdm->section(u"TSRN2"_s); }
-    QSqlDatabase db() { return m_fdm->session().database(); }
+    Dataset &list() { return m_book->list(); }
+    Dataset &members() { return m_book->fdm().section(u"TSRN"_s); }
+    Dataset &residents() { return m_book->fdm().section(u"TSRN2"_s); }
+    QSqlDatabase db() { return m_book->db(); }
     // A new household card, current in the list, with `stored` members.
     int newHousehold(const QString &ls, int stored);
     int memberCount(int card)
@@ -105,57 +104,29 @@ private:
     }
     void fill(Dataset &row, const QVariantHash &values);
 
-    std::unique_ptr<TestDatabase> m_tdb;
-    std::unique_ptr<ScriptedPromptPort> m_port;
-    WorkContext m_context;
-    std::unique_ptr<TFDM> m_fdm;
-    std::unique_ptr<HouseholdCard> m_card;
+    std::unique_ptr<HouseholdBookFixture> m_book;
     std::unique_ptr<Members> m_members;
 };
 
 void TestMembers::init()
 {
-    m_tdb = std::make_unique<TestDatabase>();
-    QVERIFY2(m_tdb->isOpen(), qPrintable(m_tdb->errorString()));
-    const QString prefix = scalar(m_tdb->db(), u"select KATO from KNIGA_PROPERTY"_s).toString().left(6);
-    m_tdb->close();
-
-    m_port = std::make_unique<ScriptedPromptPort>();
-    m_context = WorkContext{};
-    m_fdm = std::make_unique<TFDM>(m_context);
-    m_fdm->connectDatabase(m_tdb->path());
-    m_fdm->RefreshKato(prefix);
-    m_context.SettlementId = m_fdm->TKnigaKato.value(u"ID"_s).toInt();
-
-    m_card = std::make_unique<HouseholdCard>(*m_fdm, m_context, *m_port);
-    m_card->install();
-    m_card->setBookOpen(true);
-    SectionLink::installDefaults(*m_fdm, *m_port, [] { return Book::Household; });
-    m_members = std::make_unique<Members>(*m_fdm, *m_port);
+    m_book = std::make_unique<HouseholdBookFixture>();
+    QVERIFY2(m_book->isReady(), qPrintable(m_book->errorString()));
+    m_members = std::make_unique<Members>(m_book->fdm(), m_book->port());
     m_members->setClock([] { return Now; });
     m_members->install();
-    m_fdm->openListsAndSections();
-    m_fdm->ChangeKato(m_context.SettlementId);
+    m_book->open();
 }
 
 void TestMembers::cleanup()
 {
     m_members.reset();
-    m_card.reset();
-    m_fdm.reset();
-    m_port.reset();
-    m_tdb.reset();
+    m_book.reset();
 }
 
 int TestMembers::newHousehold(const QString &ls, int stored)
 {
-    list().append();
-    list().setValue(u"LS"_s, ls);
-    list().setValue(u"STREET"_s, u"УЛ. ТЕСТОВАЯ"_s);
-    list().setValue(u"HOUSE"_s, u"1"_s);
-    list().setValue(u"FLAT"_s, u"5"_s);
-    list().post();
-    const int id = list().value(u"ID"_s).toInt();
+    const int id = m_book->newCurrentCard(ls, {.flat = u"5"_s});
     for (int n = 1; n <= stored; ++n) {
         run(db(),
             u"insert into KPU_SRN (ID_KPU_CATAL, POR_NOM, FAM, IM, IIN, SROGD_ID) values (?, ?, ?, 'ТЕСТ', ?, ?)"_s,
@@ -265,8 +236,8 @@ void TestMembers::firstMemberIsStoredWithoutChecks()
     QVERIFY(members().isEmpty());
     members().append();
     fill(members(), {{u"FAM"_s, u"ПЕРВЫЙ"_s}, {u"DATE_SM"_s, QDate(2020, 1, 1)}}); // no IIN, a death date
-    QVERIFY(guarded(*m_port, [&] { members().post(); }));
-    QVERIFY2(m_port->messages().isEmpty(), qPrintable(m_port->texts().join(u'\n')));
+    QVERIFY(guarded(m_book->port(), [&] { members().post(); }));
+    QVERIFY2(m_book->port().messages().isEmpty(), qPrintable(m_book->port().texts().join(u'\n')));
     QCOMPARE(column(db(), u"select FAM || ' ' || DATE_SM from KPU_SRN where ID_KPU_CATAL = ?"_s, {card}),
              QStringList{u"ПЕРВЫЙ 2020-01-01"_s});
     QCOMPARE(members().recordCount(), 1); // reread
@@ -280,15 +251,15 @@ void TestMembers::secondMemberWithoutIinIsRefused()
     QVariantHash member = validMember();
     member.remove(u"IIN"_s);
     fill(members(), member);
-    QVERIFY(!guarded(*m_port, [&] { members().post(); }));
-    QCOMPARE(m_port->texts(), QStringList{Required});
+    QVERIFY(!guarded(m_book->port(), [&] { members().post(); }));
+    QCOMPARE(m_book->port().texts(), QStringList{Required});
     QCOMPARE(members().state(), DatasetState::Insert); // the input stays
     QCOMPARE(members().value(u"FAM"_s).toString(), u"ИВАНОВА"_s);
     QCOMPARE(memberCount(card), 1);
 
     // Mended, it is stored and tied to the household.
     members().setValue(u"IIN"_s, u"800510400123"_s);
-    QVERIFY(guarded(*m_port, [&] { members().post(); }));
+    QVERIFY(guarded(m_book->port(), [&] { members().post(); }));
     QCOMPARE(memberCount(card), 2);
 }
 
@@ -298,11 +269,11 @@ void TestMembers::minorHeadIsRefusedByTheClock()
     members().append();
     fill(members(), validMember());
     fill(members(), {{u"SROGD_ID"_s, 1}, {u"DATE_R"_s, SixteenYearsAgo.addDays(1)}});
-    QVERIFY(!guarded(*m_port, [&] { members().post(); }));
-    QCOMPARE(m_port->texts(), QStringList{MinorHead});
+    QVERIFY(!guarded(m_book->port(), [&] { members().post(); }));
+    QCOMPARE(m_book->port().texts(), QStringList{MinorHead});
 
     members().setValue(u"DATE_R"_s, SixteenYearsAgo);
-    QVERIFY(guarded(*m_port, [&] { members().post(); }));
+    QVERIFY(guarded(m_book->port(), [&] { members().post(); }));
     QCOMPARE(memberCount(card), 2);
 }
 
@@ -314,11 +285,11 @@ void TestMembers::deathDateAnsweredYesDeletesThatMemberOnly()
     QVERIFY(members().locate(u"ID"_s, before.first()));
     members().edit();
     members().setValue(u"DATE_SM"_s, QDate(2024, 2, 3));
-    m_port->answer(Button::Yes);
-    guarded(*m_port, [&] { members().post(); });
+    m_book->port().answer(Button::Yes);
+    guarded(m_book->port(), [&] { members().post(); });
 
-    QCOMPARE(m_port->texts(), QStringList{Leaving});
-    QCOMPARE(m_port->lastMessage().buttons, PromptPort::Buttons(Button::Yes | Button::No));
+    QCOMPARE(m_book->port().texts(), QStringList{Leaving});
+    QCOMPARE(m_book->port().lastMessage().buttons, PromptPort::Buttons(Button::Yes | Button::No));
     QCOMPARE(column(db(), u"select ID from KPU_SRN where ID_KPU_CATAL = ?"_s, {card}), QStringList{before.last()});
     QCOMPARE(members().state(), DatasetState::Browse);
     QCOMPARE(members().recordCount(), 1);
@@ -331,10 +302,10 @@ void TestMembers::deathDateAnsweredNoKeepsEditing()
     members().first();
     members().edit();
     members().setValue(u"DATE_SM"_s, QDate(2024, 2, 3));
-    m_port->answer(Button::No);
-    QVERIFY(!guarded(*m_port, [&] { members().post(); }));
+    m_book->port().answer(Button::No);
+    QVERIFY(!guarded(m_book->port(), [&] { members().post(); }));
 
-    QCOMPARE(m_port->texts(), QStringList{Leaving});
+    QCOMPARE(m_book->port().texts(), QStringList{Leaving});
     QCOMPARE(members().state(), DatasetState::Edit);
     QCOMPARE(members().value(u"DATE_SM"_s).toDate(), QDate(2024, 2, 3));
     QCOMPARE(memberCount(card), 2);
@@ -349,10 +320,10 @@ void TestMembers::newMemberWithDepartureIsDiscarded()
     members().append();
     fill(members(), validMember());
     members().setValue(u"DATE_OUT"_s, QDate(2024, 5, 1));
-    m_port->answer(Button::Yes);
-    guarded(*m_port, [&] { members().post(); });
+    m_book->port().answer(Button::Yes);
+    guarded(m_book->port(), [&] { members().post(); });
 
-    QCOMPARE(m_port->texts(), QStringList{Leaving});
+    QCOMPARE(m_book->port().texts(), QStringList{Leaving});
     QCOMPARE(members().state(), DatasetState::Browse);
     QCOMPARE(members().recordCount(), 2);
     QCOMPARE(column(db(), u"select FAM from KPU_SRN where ID_KPU_CATAL = ? order by ID"_s, {card}),
@@ -405,15 +376,15 @@ void TestMembers::temporaryResident()
 
     residents().append();
     fill(residents(), values);
-    const bool saved = guarded(*m_port, [&] { residents().post(); });
+    const bool saved = guarded(m_book->port(), [&] { residents().post(); });
     if (message.isEmpty()) {
-        QVERIFY2(saved, qPrintable(m_port->texts().join(u'\n')));
+        QVERIFY2(saved, qPrintable(m_book->port().texts().join(u'\n')));
         QCOMPARE(scalar(db(), count, {card}).toInt(), 1);
         QCOMPARE(residents().recordCount(), 1);
         return;
     }
     QVERIFY(!saved);
-    QCOMPARE(m_port->texts(), QStringList{message});
+    QCOMPARE(m_book->port().texts(), QStringList{message});
     QCOMPARE(residents().state(), DatasetState::Insert);
     QCOMPARE(scalar(db(), count, {card}).toInt(), 0);
 }
@@ -425,8 +396,8 @@ void TestMembers::memberOfAnUnsavedCardIsRefused()
     QVERIFY(members().isEmpty());
     members().append();
     fill(members(), validMember());
-    QVERIFY(!guarded(*m_port, [&] { members().post(); }));
-    QCOMPARE(m_port->texts(), QStringList{catalog(u"a51"_s)});
+    QVERIFY(!guarded(m_book->port(), [&] { members().post(); }));
+    QCOMPARE(m_book->port().texts(), QStringList{catalog(u"a51"_s)});
     QCOMPARE(members().state(), DatasetState::Browse); // the input is gone
     QCOMPARE(members().recordCount(), 0);
 }
@@ -450,7 +421,7 @@ void TestMembers::flatRuleFollowsTheHouseType()
 
     members().append();
     fill(members(), validMember());
-    QVERIFY(guarded(*m_port, [&] { members().post(); }));
+    QVERIFY(guarded(m_book->port(), [&] { members().post(); }));
     QCOMPARE(memberCount(card), 2);
     QCOMPARE(locked.count(), applies ? 1 : 0);
     // The card waits in editing for the user to save it.
@@ -461,7 +432,7 @@ void TestMembers::flatRuleFollowsTheHouseType()
 
 void TestMembers::pageShowsAndEditsTheMembers()
 {
-    MembersPage page(*m_fdm, *m_port);
+    MembersPage page(m_book->fdm(), m_book->port());
     page.show();
     newHousehold(u"881011"_s, 2);
     QCOMPARE(page.count(), 2);
