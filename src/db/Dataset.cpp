@@ -331,6 +331,7 @@ bool Dataset::isReadOnly() const
 
 void Dataset::open()
 {
+    ReadScope reads(d->session); // the select and what the handlers read
     if (beforeOpen)
         beforeOpen(*this);
     Private::Result result;
@@ -744,6 +745,8 @@ Dataset::AfterScrollHold::~AfterScrollHold()
 
 void Dataset::runAfterScroll()
 {
-    if (d->scrollHolds == 0 && afterScroll)
+    if (d->scrollHolds == 0 && afterScroll) {
+        ReadScope reads(d->session); // a card switch reopens many datasets
         afterScroll(*this);
+    }
 }

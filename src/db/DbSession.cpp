@@ -38,6 +38,8 @@ void DbSession::begin()
 {
     QSqlDatabase db = database();
     if (m_depth == 0) {
+        if (m_readTransaction)
+            endReadTransaction(); // the rows read so far are all fetched
         if (!db.transaction()) {
             const QSqlError error = db.lastError();
             throw DatabaseError(error.isValid() ? error
@@ -77,6 +79,31 @@ void DbSession::finish(bool commit)
     }
 }
 
+void DbSession::beginReads()
+{
+    ++m_readScopes;
+    if (m_depth > 0 || m_readTransaction)
+        return;
+    QSqlDatabase db = database();
+    // Without a transaction of their own the reads still run, one by one.
+    m_readTransaction = db.isOpen() && db.transaction();
+}
+
+void DbSession::endReads()
+{
+    Q_ASSERT(m_readScopes > 0);
+    if (--m_readScopes == 0 && m_readTransaction)
+        endReadTransaction();
+}
+
+void DbSession::endReadTransaction()
+{
+    m_readTransaction = false;
+    QSqlDatabase db = database();
+    if (!db.commit())
+        db.rollback(); // nothing may stay pending
+}
+
 Operation::Operation(DbSession &session)
     : m_session(session)
 {
@@ -100,4 +127,15 @@ void Operation::commit()
     Q_ASSERT(!m_done);
     m_done = true;
     m_session.finish(true);
+}
+
+ReadScope::ReadScope(DbSession &session)
+    : m_session(session)
+{
+    m_session.beginReads();
+}
+
+ReadScope::~ReadScope()
+{
+    m_session.endReads();
 }

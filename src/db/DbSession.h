@@ -43,13 +43,19 @@ public:
 
 private:
     friend class Operation;
+    friend class ReadScope;
     void begin();            // throws DatabaseError
     void finish(bool commit); // throws DatabaseError when a commit fails
+    void beginReads();
+    void endReads();
+    void endReadTransaction();
 
     QString m_connectionName;
     int m_depth = 0;
     QStringList m_savepoints; // of the inner operations, innermost last
     quint64 m_savepointCounter = 0;
+    int m_readScopes = 0;
+    bool m_readTransaction = false; // started by a read scope, still open
 };
 
 // Scope of one operation:
@@ -70,4 +76,26 @@ public:
 private:
     DbSession &m_session;
     bool m_done = false;
+};
+
+// Scope of a run of reads that belong together (a card switch, the lists of
+// a settlement): the statements inside share one transaction. Without it
+// every statement is a transaction of its own, and for every transaction the
+// engine writes its header page to disk synchronously (forced writes), even
+// when nothing was changed. Scopes nest; inside an operation a scope changes
+// nothing. An operation that begins inside a scope first ends the reads'
+// transaction, so writes keep their own transaction and commit; the reads
+// after it run each in its own again. Writes inside belong in an operation;
+// statements read inside must be read to their end (a dataset does): the
+// transaction ends with the scope.
+class ReadScope
+{
+public:
+    explicit ReadScope(DbSession &session);
+    ~ReadScope();
+    ReadScope(const ReadScope &) = delete;
+    ReadScope &operator=(const ReadScope &) = delete;
+
+private:
+    DbSession &m_session;
 };

@@ -150,6 +150,7 @@ QString TFDM::householdListSql(int sortOrder)
 
 void TFDM::ChangeKato(int kid)
 {
+    ReadScope reads(m_session);
     TKPUCatal.setSelectSql(householdListSql(m_context.SortOrder));
     TKPUCatal.setParam(u"KID"_s, kid);
     TKPUCatal.open();
@@ -181,6 +182,7 @@ void TFDM::openListsAndSections()
     };
     static const QStringList referencesLast = {u"KPU_SPR_HS"_s, u"KPU_SPR_HR"_s};
 
+    ReadScope reads(m_session);
     auto openIfClosed = [](Dataset &ds) {
         if (!ds.isActive())
             ds.open();

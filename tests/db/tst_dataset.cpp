@@ -82,6 +82,7 @@ private slots:
     void calculatedField();
     void refreshReturnsToTheSameId();
     void operationSharesItsWritesWithDatasetsOpenedInIt();
+    void afterScrollReadsInOneTransaction();
     void namedParameters_data();
     void namedParameters();
     void engineDescriptionAgreesWithTheDriver();
@@ -758,6 +759,29 @@ void TestDataset::operationSharesItsWritesWithDatasetsOpenedInIt()
     reader->open();
     QCOMPARE(reader->recordCount(), 3);
     QVERIFY(!reader->locate(u"LS"_s, u"A5"_s));
+}
+
+void TestDataset::afterScrollReadsInOneTransaction()
+{
+    auto ds = cardList();
+    Dataset first(*m_session, u"first"_s), second(*m_session, u"second"_s);
+    for (Dataset *probe : {&first, &second})
+        probe->setSelectSql(u"select CURRENT_TRANSACTION as T from RDB$DATABASE"_s);
+    QList<QVariant> seen;
+    ds->afterScroll = [&](Dataset &) {
+        for (Dataset *probe : {&first, &second}) {
+            probe->close();
+            probe->open();
+            seen << probe->value(u"T"_s);
+        }
+    };
+    ds->open();
+    ds->next();
+    QCOMPARE(seen.size(), 4);
+    QCOMPARE(seen[1], seen[0]); // the reopens of one move share a transaction
+    QCOMPARE(seen[3], seen[2]);
+    QVERIFY(seen[2] != seen[0]); // the next move has its own
+    QVERIFY(!m_session->inOperation());
 }
 
 void TestDataset::namedParameters_data()

@@ -1,6 +1,7 @@
 #include "db/Connection.h"
 #include "db/DbSession.h"
 #include "support/TestDatabase.h"
+#include "support/TestSql.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -55,6 +56,9 @@ private slots:
     void innerCommitGoesWithOuterRollback();
     void failingStatementReportsServerTextAndCode_data();
     void failingStatementReportsServerTextAndCode();
+    void readsInAScopeShareOneTransaction();
+    void operationInsideAReadScopeCommitsItsOwnWork();
+    void failedOperationInsideAReadScopeLeavesNothing();
 
 private:
     std::unique_ptr<TestDatabase> m_tdb;
@@ -186,6 +190,80 @@ void TestDbSession::failingStatementReportsServerTextAndCode()
     QSqlQuery q(m_session->database());
     QVERIFY(q.exec(u"select count(*) from KNIGA_PROPERTY where KATO = '111111111'"_s) && q.next());
     QCOMPARE(q.value(0).toInt(), 0);
+}
+
+void TestDbSession::readsInAScopeShareOneTransaction()
+{
+    auto transaction = [this] {
+        return TestSql::scalar(m_session->database(), u"select CURRENT_TRANSACTION from RDB$DATABASE"_s);
+    };
+    QVariant first, last;
+    {
+        ReadScope outer(*m_session);
+        first = transaction();
+        {
+            ReadScope inner(*m_session); // scopes nest
+            QCOMPARE(transaction(), first);
+        }
+        last = transaction();
+    }
+    QVERIFY(first.isValid());
+    QCOMPARE(last, first);
+    // Outside a scope every statement has a transaction of its own.
+    const QVariant after = transaction();
+    QVERIFY(after != first);
+    QVERIFY(transaction() != after);
+}
+
+void TestDbSession::operationInsideAReadScopeCommitsItsOwnWork()
+{
+    const QString path = m_tdb->path();
+    ReadScope reads(*m_session);
+    (void)cards(*m_session);
+    {
+        Operation op(*m_session);
+        addCard(*m_session, u"A"_s);
+        op.commit();
+    }
+    QVERIFY(!m_session->inOperation());
+    // Committed at the operation's end, not at the scope's: a second
+    // connection sees it while the scope still runs.
+    const QString other = u"session-other"_s;
+    QString error;
+    {
+        QSqlDatabase db = Connection::open(other, path, &error);
+        QVERIFY2(db.isOpen(), qPrintable(error));
+        QSqlQuery q(db);
+        QVERIFY(q.exec(u"select LS from KPU_CATAL where KATO_ID = 777001"_s) && q.next());
+        QCOMPARE(q.value(0).toString(), u"A"_s);
+    }
+    Connection::close(other);
+    QCOMPARE(cards(*m_session), QStringList{u"A"_s});
+}
+
+void TestDbSession::failedOperationInsideAReadScopeLeavesNothing()
+{
+    {
+        ReadScope reads(*m_session);
+        (void)cards(*m_session);
+        try {
+            Operation op(*m_session);
+            addCard(*m_session, u"A"_s);
+            exec(*m_session, u"insert into KPU_SRN (ID_KPU_CATAL) values (-1)"_s); // refused
+            op.commit();
+            QFAIL("the member without a card was accepted");
+        } catch (const DatabaseError &) {
+        }
+        QCOMPARE(cards(*m_session), QStringList());
+        // The scope reads on after the operation.
+        {
+            Operation op(*m_session);
+            addCard(*m_session, u"B"_s);
+            op.commit();
+        }
+        QCOMPARE(cards(*m_session), QStringList{u"B"_s});
+    }
+    QCOMPARE(cards(*m_session), QStringList{u"B"_s});
 }
 
 QTEST_GUILESS_MAIN(TestDbSession)
