@@ -180,8 +180,9 @@ void DatasetTableModel::showCurrentRow(QTableView *view)
         return;
     const QModelIndex target = row >= 0 && row < m_rows ? index(row, qMax(0, current.column())) : QModelIndex();
     m_syncing = true;
+    // The view scrolls to its new current row itself (autoScroll): at once
+    // when visible, otherwise when shown. Scrolling a hidden view here would
+    // lay it out at once, after a reopen measuring every header title again.
     view->setCurrentIndex(target);
-    if (target.isValid())
-        view->scrollTo(target);
     m_syncing = false;
 }

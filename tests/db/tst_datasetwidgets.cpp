@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -57,6 +58,7 @@ private slots:
     void modelFollowsTheDataset();
     void modelEditsThroughTheDataset();
     void viewAndDatasetShareTheCurrentRow();
+    void viewScrollsToTheDatasetsRow();
     void typingStartsEditingAndPostKeepsTheText();
     void invalidNumberGoesToTheHandler();
     void typingIntoAReadOnlyDatasetReportsCannotModify();
@@ -224,6 +226,33 @@ void TestDatasetWidgets::viewAndDatasetShareTheCurrentRow()
     QCOMPARE(ds->recNo(), 1);
     QCOMPARE(view.currentIndex().row(), 1);
     QVERIFY(errors.texts.isEmpty()); // an Abort is not reported again
+}
+
+void TestDatasetWidgets::viewScrollsToTheDatasetsRow()
+{
+    auto ds = cards();
+    DatasetTableModel model(*ds, {{u"LS"_s, u"ЛС"_s}});
+    QTableView view;
+    view.horizontalHeader()->hide();
+    view.verticalHeader()->setDefaultSectionSize(40);
+    view.resize(200, 60); // room for about one row of three
+    model.attach(&view);
+    auto rowShown = [&](int row) {
+        return view.viewport()->rect().contains(view.visualRect(model.index(row, 0)).center());
+    };
+
+    ds->moveTo(2); // while hidden: the view scrolls once it is shown
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QVERIFY(rowShown(2));
+    QVERIFY(!rowShown(0));
+
+    ds->first(); // while shown: at once
+    QVERIFY(rowShown(0));
+    ds->moveTo(2);
+    QVERIFY(rowShown(2));
+    ds->open(); // reopened, on its first row
+    QVERIFY(rowShown(0));
 }
 
 void TestDatasetWidgets::typingStartsEditingAndPostKeepsTheText()
