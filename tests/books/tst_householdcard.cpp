@@ -32,6 +32,7 @@ private slots:
     void cardWithMembersIsNotDeleted();
     void deletionTakesTheSectionsAlong();
     void saveReturnsToTheFirstOfEqualAccountNumbers();
+    void saveMovesTheListOnceToItsCard();
     void sectionOfAnUnsavedCardIsRefused();
     void headOfHouseholdIsALivingHead();
 
@@ -223,6 +224,24 @@ void TestHouseholdCard::saveReturnsToTheFirstOfEqualAccountNumbers()
     while (list().valueAt(firstInList, u"LS"_s).toString() != u"880400"_s)
         ++firstInList;
     QCOMPARE(list().recNo(), firstInList);
+}
+
+void TestHouseholdCard::saveMovesTheListOnceToItsCard()
+{
+    QVERIFY(list().locate(u"ID"_s, list().valueAt(list().recordCount() - 1, u"ID"_s)));
+    const QString ls = list().value(u"LS"_s).toString();
+    QSignalSpy moves(&list(), &Dataset::currentRowChanged);
+    int shown = 0;
+    connect(&m_book->card(), &HouseholdCard::cardShown, this, [&] { ++shown; });
+    list().edit();
+    list().setValue(u"PHONE"_s, u"87001234567"_s);
+    list().post();
+    QCOMPARE(list().value(u"LS"_s).toString(), ls);
+    // Closed, opened on its first card, then straight to the saved one: no
+    // walk through the list, whose every step would show a card.
+    QCOMPARE(moves.count(), 3);
+    QCOMPARE(moves.last().first().toInt(), list().recNo());
+    QCOMPARE(shown, 1);
 }
 
 void TestHouseholdCard::sectionOfAnUnsavedCardIsRefused()

@@ -81,9 +81,20 @@ void HouseholdCard::afterPost(Dataset &card)
         Dataset::AfterScrollHold hold(card);
         card.close();
         card.open();
-        card.first();
-        while (text(card, u"LS"_s) != ls && card.recNo() < card.recordCount() - 1)
-            card.next();
+        // Found without stepping: every step would show its card in the list
+        // and on the card page. No match ends on the last card, as a walk
+        // through the list would.
+        int row = card.recordCount() - 1;
+        for (int i = 0; i < card.recordCount(); ++i) {
+            if (card.valueAt(i, u"LS"_s).toString() == ls) {
+                row = i;
+                break;
+            }
+        }
+        if (row <= 0)
+            card.first();
+        else
+            card.moveTo(row);
     }
     card.runAfterScroll();
     TLogManager::GetInstance().WriteToLog(u"Сохранение данных по ДХ"_s, lmtInfo);
