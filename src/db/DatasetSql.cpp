@@ -49,7 +49,9 @@ std::optional<QList<FieldInfo>> describeWithEngine(const QSqlQuery &q)
         return std::nullopt;
 
     ISC_STATUS_ARRAY status;
-    short capacity = 32;
+    // Room for the widest table (ZEM has over 300 columns) at the first
+    // call: a call that finds too little room costs as much as one that fits.
+    short capacity = 512;
     std::unique_ptr<char[]> buffer;
     XSQLDA *sqlda = nullptr;
     for (;;) {
