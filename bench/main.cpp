@@ -62,6 +62,15 @@ double msSince(const QElapsedTimer &t)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
+// `times` copies of `statements`, for repeated runs.
+QList<QStringList> repeated(const QList<QStringList> &statements, int times)
+{
+    QList<QStringList> all;
+    for (int i = 0; i < times; ++i)
+        all << statements;
+    return all;
+}
+
 struct Options
 {
     QString db;
@@ -284,35 +293,24 @@ void Bench::cardSwitch(TFDM &fdm, StatementRecorder &recorder)
 void Bench::withDriver(TFDM &fdm)
 {
     const QSqlDatabase db = fdm.session().database();
-    QString error;
-    if (!m_katoSql.isEmpty()) {
+    auto measure = [&](const QString &what, const QList<QStringList> &units, double ours) {
+        if (units.isEmpty())
+            return;
         QList<double> ms;
-        for (int i = 0; i < m_o.runs && error.isEmpty(); ++i) {
-            const double t = runWithDriver(db, m_katoSql, &error);
-            if (t >= 0)
-                ms << t;
-        }
-        if (!error.isEmpty())
-            m_report.addFailure(u"ChangeKato SQL, Qt driver alone"_s, error);
-        else
-            m_report.add(u"ChangeKato SQL, Qt driver alone"_s, ms, u"ms"_s);
-        ratio(u"ChangeKato / Qt driver alone"_s, m_katoMs, summarize(ms).median);
-    }
-    if (!m_switchSql.isEmpty()) {
-        QList<double> ms;
-        for (int pass = 0; pass < 3 && error.isEmpty(); ++pass) {
-            for (const QStringList &statements : m_switchSql) {
-                const double t = runWithDriver(db, statements, &error);
-                if (t >= 0)
-                    ms << t;
+        QString error;
+        for (const QStringList &statements : units) {
+            const double t = runWithDriver(db, statements, &error);
+            if (t < 0) {
+                m_report.addFailure(what + u" SQL, Qt driver alone"_s, error);
+                return;
             }
+            ms << t;
         }
-        if (!error.isEmpty())
-            m_report.addFailure(u"card switch SQL, Qt driver alone"_s, error);
-        else
-            m_report.add(u"card switch SQL, Qt driver alone"_s, ms, u"ms"_s);
-        ratio(u"card switch / Qt driver alone"_s, m_switchMs, summarize(ms).median);
-    }
+        m_report.add(what + u" SQL, Qt driver alone"_s, ms, u"ms"_s);
+        ratio(what + u" / Qt driver alone"_s, ours, summarize(ms).median);
+    };
+    measure(u"ChangeKato"_s, repeated({m_katoSql}, m_o.runs), m_katoMs);
+    measure(u"card switch"_s, repeated(m_switchSql, 3), m_switchMs);
 }
 
 void Bench::saves(TFDM &fdm, BenchPort &port)
@@ -388,30 +386,19 @@ void Bench::saveRows(TFDM &fdm, BenchPort &port, const QString &what, const QStr
 
 void Bench::withIsql()
 {
-    if (!m_katoSql.isEmpty()) {
-        QList<QStringList> groups;
-        for (int i = 0; i < m_o.runs; ++i)
-            groups << m_katoSql;
-        const IsqlResult r = runWithIsql(database(), groups, m_o.isqlRuns, m_o.work + u"/isql"_s);
+    auto measure = [&](const QString &what, const QList<QStringList> &units, double ours) {
+        if (units.isEmpty() || units.first().isEmpty())
+            return;
+        const IsqlResult r = runWithIsql(database(), units, m_o.isqlRuns, m_o.work + u"/isql"_s);
         if (!r.error.isEmpty()) {
-            m_report.addFailure(u"ChangeKato SQL, isql-fb"_s, r.error);
-        } else {
-            m_report.add(u"ChangeKato SQL, isql-fb"_s, r.perUnitMs, u"ms"_s);
-            ratio(u"ChangeKato / isql-fb"_s, m_katoMs, summarize(r.perUnitMs).median);
+            m_report.addFailure(what + u" SQL, isql-fb"_s, r.error);
+            return;
         }
-    }
-    if (!m_switchSql.isEmpty()) {
-        QList<QStringList> groups;
-        for (int pass = 0; pass < 3; ++pass)
-            groups << m_switchSql;
-        const IsqlResult r = runWithIsql(database(), groups, m_o.isqlRuns, m_o.work + u"/isql"_s);
-        if (!r.error.isEmpty()) {
-            m_report.addFailure(u"card switch SQL, isql-fb"_s, r.error);
-        } else {
-            m_report.add(u"card switch SQL, isql-fb"_s, r.perUnitMs, u"ms"_s);
-            ratio(u"card switch / isql-fb"_s, m_switchMs, summarize(r.perUnitMs).median);
-        }
-    }
+        m_report.add(what + u" SQL, isql-fb"_s, r.perUnitMs, u"ms"_s);
+        ratio(what + u" / isql-fb"_s, ours, summarize(r.perUnitMs).median);
+    };
+    measure(u"ChangeKato"_s, repeated({m_katoSql}, m_o.runs), m_katoMs);
+    measure(u"card switch"_s, repeated(m_switchSql, 3), m_switchMs);
     m_report.addNote(u"isql-fb: the recorded statements with their parameters as literals, one transaction,"
                      " rows printed to /dev/null; its time less that of a run that only connects"_s);
 }
