@@ -67,6 +67,31 @@ QString a19()
     return catalog(u"a19"_s);
 }
 
+// One stored card in settlement Kato, read and written through `cards` with
+// the given columns besides ID (the statements update them by the old ID).
+void openOneCard(DbSession &session, Dataset &cards, const QStringList &columns)
+{
+    {
+        Operation op(session);
+        scalar(session.database(),
+               u"insert into KPU_CATAL (LS, STREET, HOUSE, KATO_ID) values ('1', 'A', '1', ?) returning ID"_s, {Kato});
+        op.commit();
+    }
+    const QString list = u"ID, "_s + columns.join(u", "_s);
+    QStringList assignments;
+    for (const QString &c : columns)
+        assignments << c + u" = :"_s + c;
+    cards.setSelectSql(u"select %1 from KPU_CATAL where KATO_ID = :KATO_ID"_s.arg(list));
+    cards.setParam(u"KATO_ID"_s, Kato);
+    cards.setStatements(StatementSet{
+        {},
+        u"update KPU_CATAL set %1 where ID = :OLD_ID"_s.arg(assignments.join(u", "_s)),
+        {},
+        u"select %1 from KPU_CATAL where ID = :ID"_s.arg(list),
+    });
+    cards.open();
+}
+
 } // namespace
 
 class TestInputFilters : public QObject
@@ -439,22 +464,8 @@ void TestInputFilters::boundFieldReceivesTheFilteredText()
     TestDatabase tdb(u"filters"_s);
     QVERIFY2(tdb.isOpen(), qPrintable(tdb.errorString()));
     DbSession session(u"filters"_s);
-    {
-        Operation op(session);
-        scalar(session.database(),
-               u"insert into KPU_CATAL (LS, STREET, HOUSE, KATO_ID) values ('1', 'A', '1', ?) returning ID"_s, {Kato});
-        op.commit();
-    }
     Dataset cards(session, u"cards"_s);
-    cards.setSelectSql(u"select ID, LS, STREET from KPU_CATAL where KATO_ID = :KATO_ID"_s);
-    cards.setParam(u"KATO_ID"_s, Kato);
-    cards.setStatements(StatementSet{
-        {},
-        u"update KPU_CATAL set LS = :LS, STREET = :STREET where ID = :OLD_ID"_s,
-        {},
-        u"select ID, LS, STREET from KPU_CATAL where ID = :ID"_s,
-    });
-    cards.open();
+    openOneCard(session, cards, {u"LS"_s, u"STREET"_s});
 
     QStringList errors;
     QLineEdit street;
@@ -490,22 +501,8 @@ void TestInputFilters::boundDateEditIsChecked()
     TestDatabase tdb(u"dates"_s);
     QVERIFY2(tdb.isOpen(), qPrintable(tdb.errorString()));
     DbSession session(u"dates"_s);
-    {
-        Operation op(session);
-        scalar(session.database(),
-               u"insert into KPU_CATAL (LS, STREET, HOUSE, KATO_ID) values ('1', 'A', '1', ?) returning ID"_s, {Kato});
-        op.commit();
-    }
     Dataset cards(session, u"cards"_s);
-    cards.setSelectSql(u"select ID, DATE_DELETED from KPU_CATAL where KATO_ID = :KATO_ID"_s);
-    cards.setParam(u"KATO_ID"_s, Kato);
-    cards.setStatements(StatementSet{
-        {},
-        u"update KPU_CATAL set DATE_DELETED = :DATE_DELETED where ID = :OLD_ID"_s,
-        {},
-        u"select ID, DATE_DELETED from KPU_CATAL where ID = :ID"_s,
-    });
-    cards.open();
+    openOneCard(session, cards, {u"DATE_DELETED"_s});
 
     ScriptedPromptPort port;
     Form form;
